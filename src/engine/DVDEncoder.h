@@ -1,0 +1,66 @@
+/* The conversion engine's C ABI: the single definition shared by the program, the engine library
+ * DVDEncoder.so and the scripted stand-in engine used by the tests. */
+#ifndef POCKETREEL_DVDENCODER_H
+#define POCKETREEL_DVDENCODER_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define DVDENCODER_API __attribute__((visibility("default")))
+
+typedef struct MessageTarget MessageTarget;          /* a "window handle" */
+struct MessageTarget {                                 /* post: thread-safe, never blocks */
+    void (*post)(MessageTarget *self, uint32_t msg, intptr_t wparam, intptr_t lparam);
+};
+
+typedef struct EngineFileInfo {                        /* 40 bytes, in this order */
+    int32_t duration;        /* whole seconds */
+    float   frameRate;
+    float   videoBitRate;    /* kbit/s */
+    int32_t width, height;
+    int32_t aspectCode;      /* 1 = 1:1, 2 = 4:3, 3 = 16:9, 4 = 2.21:1, 0 = none of these */
+    int32_t sampleRate;      /* Hz */
+    int32_t reserved;        /* not read */
+    float   audioBitRate;    /* kbit/s */
+    int32_t flag;            /* 0 = the display aspect differs from width/height and aspectCode applies */
+} EngineFileInfo;
+
+DVDENCODER_API int32_t X_GetFileinfo_GetPic(char *path, int32_t spare, EngineFileInfo *info);
+DVDENCODER_API int32_t X_Get_Frame(int32_t width, int32_t height, const char *fileName,
+                                   const uint8_t **pixels, int32_t *frameTime);
+DVDENCODER_API int32_t X_GetFrame_Init(MessageTarget *window, int32_t mode, const char *path,
+                                       const char *extra, const char *second);
+DVDENCODER_API int32_t X_Set_NextFrame_Time(int32_t second);
+DVDENCODER_API int32_t X_GetFrame_UnInit(void);
+DVDENCODER_API int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t mode,
+    const char *sourcePath, const char *titleNumber, const char *startSecond,
+    const char *sampleRate, const char *aspect, const char *videoFormat,
+    const char *videoBitRate, const char *audioBitRate, const char *frameSize,
+    const char *resolution, const char *title, const char *frameRate,
+    const char *audioStream, const char *subtitleStream, const char *outputPath,
+    const char *volume, const char *length, int32_t stamp);
+DVDENCODER_API int32_t X_Get_Info(int32_t info[4]);   /* seconds done since the clip start, fps, frame number */
+DVDENCODER_API int32_t X_StopConvert(void);
+DVDENCODER_API int32_t X_Get_Frame_JPEG(MessageTarget *window, int32_t mode, const char *sourcePath,
+                                        const char *titleNumber, const char *second, const char *size,
+                                        const char *outputPath, int32_t stamp);
+
+/* Message numbers the engine posts. */
+enum {
+    DVDENCODER_MSG_READY = 2312,          /* grabber ready / conversion may be stopped */
+    DVDENCODER_MSG_FRAME = 2412,          /* frame ready (wparam 1) or not (0) */
+    DVDENCODER_MSG_GRABBER_CLOSED = 2512
+};
+
+#ifdef __cplusplus
+}
+#endif
+
+#ifdef __cplusplus
+static_assert(sizeof(EngineFileInfo) == 40, "EngineFileInfo is 40 bytes");
+#endif
+
+#endif
