@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Folder of the running executable (/proc/self/exe), ending with "/".
+QString ExecutableFolder();
