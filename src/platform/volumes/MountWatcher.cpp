@@ -1,0 +1,91 @@
+#include "MountWatcher.h"
+
+#include "MountDiff.h"
+#include "VolumeChangeLog.h"
+#include "Volumes.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+MountWatcher::MountWatcher(const QString &mountInfoPath, DeviceSources sources, VolumeChangeLog &log,
+                           MessageTarget *window)
+    : sources_(std::move(sources))
+    , log_(log)
+    , window_(window)
+{
+    tableFd_ = ::open(mountInfoPath.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
+    if (tableFd_ < 0)
+        return;
+    stopFd_ = ::eventfd(0, EFD_CLOEXEC);
+    if (stopFd_ < 0) {
+        ::close(tableFd_);
+        tableFd_ = -1;
+        return;
+    }
+    known_ = volumesFromMountInfo(readTable(), sources_);
+    thread_ = std::thread([this] { run(); });
+}
+
+MountWatcher::~MountWatcher()
+{
+    if (thread_.joinable()) {
+        const uint64_t one = 1;
+        while (::write(stopFd_, &one, sizeof one) < 0 && errno == EINTR) {
+        }
+        thread_.join();
+    }
+    if (stopFd_ >= 0)
+        ::close(stopFd_);
+    if (tableFd_ >= 0)
+        ::close(tableFd_);
+}
+
+QString MountWatcher::readTable() const
+{
+    QByteArray text;
+    if (::lseek(tableFd_, 0, SEEK_SET) < 0)
+        return {};
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(tableFd_, buffer, sizeof buffer);
+        if (n > 0)
+            text.append(buffer, n);
+        else if (n == 0 || errno != EINTR)
+            break;
+    }
+    return QString::fromUtf8(text);
+}
+
+void MountWatcher::run()
+{
+    pollfd fds[2] = {{tableFd_, POLLPRI, 0}, {stopFd_, POLLIN, 0}};
+    for (;;) {
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return;
+        }
+        if (fds[1].revents != 0)
+            return;
+        if (fds[0].revents & (POLLPRI | POLLERR))
+            postChanges();
+    }
+}
+
+void MountWatcher::postChanges()
+{
+    const QList<MountEntry> now = parseMountInfo(readTable());
+    const MountTableChange change = diffMountTable(known_, now);
+    for (const Volume &volume : change.removed) {
+        known_.removeOne(volume);
+        window_->post(window_, DeviceChangeMessage, DeviceRemoveComplete, log_.record(volume));
+    }
+    for (const MountEntry &mount : change.added) {
+        const Volume volume = volumeFromMount(mount, sources_);
+        known_.append(volume);
+        window_->post(window_, DeviceChangeMessage, DeviceArrival, log_.record(volume));
+    }
+}
