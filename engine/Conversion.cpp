@@ -1,0 +1,347 @@
+#include "Conversion.h"
+
+#include "EncoderOptions.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/samplefmt.h>
+}
+
+#include <algorithm>
+#include <filesystem>
+#include <thread>
+
+namespace {
+constexpr auto kStallLimit = std::chrono::seconds(30);
+constexpr int kAacFrameSamples = 1024;
+constexpr int kMaxConsecutiveBadReads = 100;
+
+bool sameFile(const std::string &a, const std::string &b)
+{
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+bool interlaced(const AVStream *st)
+{
+    const AVFieldOrder order = st->codecpar->field_order;
+    return order != AV_FIELD_UNKNOWN && order != AV_FIELD_PROGRESSIVE;
+}
+}
+
+Conversion::Conversion(const ConversionSettings &settings, RunState &state, MessageTarget *window)
+    : s_(settings), state_(state), window_(window), inputWatch_(kStallLimit, &state.stopFlag()),
+      outputWatch_(kStallLimit), muxer_(outputWatch_)
+{
+}
+
+int Conversion::run()
+{
+    if (setUp() < 0)
+        return -1;
+    if (window_ && window_->post)
+        window_->post(window_, DVDENCODER_MSG_READY, 0, 0);
+    const int read = readSource();
+    const bool stopped = state_.stopRequested();
+    if (read < 0 && !stopped)
+        return -1;
+    if (finishStreams(stopped) < 0)
+        return -1;
+    if (framesEncoded_ == 0 && !stopped)
+        return -1;
+    return muxer_.finish() < 0 ? -1 : 0;
+}
+
+int Conversion::setUp()
+{
+    if (sameFile(s_.sourcePath, s_.outputPath) || sameFile(s_.sourcePath, s_.outputPath + ".part"))
+        return -1;
+    if ((s_.format == VideoFormat::H264 ? h264Level(s_) : mpeg4Level(s_)) == 0)
+        return -1;
+    if (input_.open(s_.sourcePath.c_str(), inputWatch_) < 0)
+        return -1;
+    AVFormatContext *ctx = input_.context();
+    if (input_.audioStreamCount() > 0) {
+        audioIndex_ = input_.audioIndex(s_.audioStream);
+        if (audioIndex_ < 0)
+            return -1;
+    }
+    for (unsigned i = 0; i < ctx->nb_streams; ++i)
+        if (static_cast<int>(i) != input_.videoIndex() && static_cast<int>(i) != audioIndex_)
+            ctx->streams[i]->discard = AVDISCARD_ALL;
+    if (videoDecoder_.open(input_.videoStream(), 0) < 0)
+        return -1;
+    // A source whose sound cannot be decoded gets the silent track, like one without sound.
+    if (audioIndex_ >= 0 && audioDecoder_.open(ctx->streams[audioIndex_], 1) < 0) {
+        ctx->streams[audioIndex_]->discard = AVDISCARD_ALL;
+        audioIndex_ = -1;
+    }
+
+    const int64_t originUs = input_.originUs() + int64_t(s_.startSecond) * AV_TIME_BASE;
+    videoOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, input_.videoStream()->time_base);
+    if (audioIndex_ >= 0)
+        audioOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, ctx->streams[audioIndex_]->time_base);
+    frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
+    if (s_.startSecond > 0)
+        input_.seekBefore(s_.startSecond);
+
+    if (videoEncoder_.openVideo(s_) < 0 || audioEncoder_.openAudio(s_) < 0)
+        return -1;
+    if (muxer_.open(s_.outputPath, s_.title) < 0)
+        return -1;
+    videoOut_ = muxer_.addStream(videoEncoder_.context(), s_.frameRate);
+    audioOut_ = muxer_.addStream(audioEncoder_.context(), AVRational{0, 1});
+    if (videoOut_ < 0 || audioOut_ < 0)
+        return -1;
+    return muxer_.writeHeader();
+}
+
+int Conversion::readSource()
+{
+    int badReads = 0;
+    for (;;) {
+        const bool videoDone = videoInputDone_ || videoOutputDone_;
+        const bool audioDone = audioIndex_ < 0 || audioInputDone_;
+        if ((videoDone && audioDone) || state_.stopRequested())
+            return 0;
+        inputWatch_.touch();
+        int ret = av_read_frame(input_.context(), packet_.get());
+        if (ret == AVERROR_EOF)
+            return 0;
+        if (ret == AVERROR(EAGAIN)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        if (ret == AVERROR_INVALIDDATA && ++badReads < kMaxConsecutiveBadReads)
+            continue;
+        if (ret < 0)
+            return ret;
+        badReads = 0;
+        if (packet_->stream_index == input_.videoIndex() && !videoDone)
+            ret = decodeVideo(packet_.get());
+        else if (packet_->stream_index == audioIndex_ && !audioDone)
+            ret = decodeAudio(packet_.get());
+        av_packet_unref(packet_.get());
+        if (ret < 0)
+            return ret;
+    }
+}
+
+int Conversion::decodeVideo(const AVPacket *packet)
+{
+    int ret = videoDecoder_.send(packet);
+    while (ret >= 0) {
+        ret = videoDecoder_.receive(decoded_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return 0;
+        if (ret == AVERROR_INVALIDDATA)
+            ret = 0;
+        else if (ret >= 0)
+            ret = takeVideoFrame(decoded_.get());
+        av_frame_unref(decoded_.get());
+    }
+    return ret;
+}
+
+int Conversion::decodeAudio(const AVPacket *packet)
+{
+    int ret = audioDecoder_.send(packet);
+    while (ret >= 0) {
+        ret = audioDecoder_.receive(decoded_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return 0;
+        if (ret == AVERROR_INVALIDDATA)
+            ret = 0;
+        else if (ret >= 0)
+            ret = takeAudioFrame(decoded_.get());
+        av_frame_unref(decoded_.get());
+    }
+    return ret;
+}
+
+int Conversion::takeVideoFrame(AVFrame *frame)
+{
+    if (videoInputDone_ || videoOutputDone_)
+        return 0;
+    const AVStream *st = input_.videoStream();
+    int64_t pts = frame->best_effort_timestamp;
+    pts = pts == AV_NOPTS_VALUE ? (lastVideoPts_ == AV_NOPTS_VALUE ? 0 : lastVideoPts_ + 1) : pts - videoOffset_;
+    if (lastVideoPts_ != AV_NOPTS_VALUE && pts <= lastVideoPts_)
+        return 0; // a repeated or reordered timestamp would make the rate filter stall
+    lastVideoPts_ = pts;
+    frame->pts = pts;
+    if (!videoChain_.built()) {
+        const bool deinterlace = interlaced(st) || frame->interlaced_frame;
+        int ret = videoChain_.build(frame, st->time_base, false, videoChain(s_, deinterlace));
+        if (ret < 0)
+            return ret;
+    }
+    // The frame after the range is still handed over: the rate filter needs it to place the last one.
+    if (s_.lengthSeconds > 0 && pts * av_q2d(st->time_base) >= s_.lengthSeconds)
+        videoInputDone_ = true;
+    int ret = videoChain_.push(frame);
+    if (ret == AVERROR_EOF)
+        ret = 0;
+    return ret < 0 ? ret : pullVideo();
+}
+
+int Conversion::takeAudioFrame(AVFrame *frame)
+{
+    const AVStream *st = input_.context()->streams[audioIndex_];
+    int64_t pts = frame->best_effort_timestamp;
+    if (pts == AV_NOPTS_VALUE)
+        pts = nextAudioPts_ == AV_NOPTS_VALUE ? 0 : nextAudioPts_;
+    else
+        pts -= audioOffset_;
+    nextAudioPts_ = pts + av_rescale_q(frame->nb_samples, AVRational{1, frame->sample_rate}, st->time_base);
+    if (s_.lengthSeconds > 0 && pts * av_q2d(st->time_base) >= s_.lengthSeconds) {
+        audioInputDone_ = true;
+        return 0;
+    }
+    frame->pts = pts;
+    if (!audioChain_.built()) {
+        int ret = audioChain_.build(frame, st->time_base, true, audioChain(s_));
+        if (ret < 0)
+            return ret;
+        audioChain_.setFrameSize(kAacFrameSamples);
+    }
+    int ret = audioChain_.push(frame);
+    if (ret == AVERROR_EOF) {
+        audioInputDone_ = true;
+        ret = 0;
+    }
+    return ret < 0 ? ret : pullAudio();
+}
+
+int Conversion::pullVideo()
+{
+    for (;;) {
+        int ret = videoChain_.pull(filtered_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return 0;
+        if (ret < 0)
+            return ret;
+        if (frameLimit_ > 0 && framesEncoded_ >= frameLimit_) {
+            videoOutputDone_ = true;
+            av_frame_unref(filtered_.get());
+            continue;
+        }
+        ret = encodeVideo(filtered_.get());
+        av_frame_unref(filtered_.get());
+        if (ret < 0)
+            return ret;
+    }
+}
+
+int Conversion::pullAudio()
+{
+    for (;;) {
+        int ret = audioChain_.pull(filtered_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return 0;
+        if (ret < 0)
+            return ret;
+        ret = encodeAudio(filtered_.get());
+        av_frame_unref(filtered_.get());
+        if (ret < 0)
+            return ret;
+    }
+}
+
+int Conversion::encodeVideo(AVFrame *frame)
+{
+    frame->pts = framesEncoded_;
+    frame->pict_type = AV_PICTURE_TYPE_NONE;
+    int ret = videoEncoder_.send(frame);
+    if (ret < 0)
+        return ret;
+    ++framesEncoded_;
+    state_.frameEncoded(av_q2d(s_.frameRate));
+    if ((ret = writePackets(videoEncoder_, videoOut_)) < 0)
+        return ret;
+    if (audioIndex_ < 0)
+        return fillSilence(av_rescale(framesEncoded_, int64_t(s_.sampleRate) * s_.frameRate.den, s_.frameRate.num),
+                           false);
+    return 0;
+}
+
+int Conversion::encodeAudio(AVFrame *frame)
+{
+    frame->pts = samplesEncoded_;
+    samplesEncoded_ += frame->nb_samples;
+    int ret = audioEncoder_.send(frame);
+    return ret < 0 ? ret : writePackets(audioEncoder_, audioOut_);
+}
+
+int Conversion::writePackets(Encoder &encoder, int stream)
+{
+    for (;;) {
+        int ret = encoder.receive(encoded_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return 0;
+        if (ret < 0)
+            return ret;
+        ret = muxer_.write(encoded_.get(), stream, encoder.context()->time_base);
+        av_packet_unref(encoded_.get());
+        if (ret < 0)
+            return ret;
+    }
+}
+
+// Whole encoder frames of silence up to `untilSample`; the last call ends on it exactly.
+int Conversion::fillSilence(int64_t untilSample, bool last)
+{
+    while (samplesEncoded_ < untilSample) {
+        const int64_t missing = untilSample - samplesEncoded_;
+        if (!last && missing < kAacFrameSamples)
+            return 0;
+        FramePtr silence = makeFrame();
+        silence->nb_samples = static_cast<int>(std::min<int64_t>(missing, kAacFrameSamples));
+        silence->format = AV_SAMPLE_FMT_FLTP;
+        silence->sample_rate = s_.sampleRate;
+        const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+        int ret = av_channel_layout_copy(&silence->ch_layout, &stereo);
+        if (ret >= 0)
+            ret = av_frame_get_buffer(silence.get(), 0);
+        if (ret >= 0)
+            ret = av_samples_set_silence(silence->extended_data, 0, silence->nb_samples, 2, AV_SAMPLE_FMT_FLTP);
+        if (ret >= 0)
+            ret = encodeAudio(silence.get());
+        if (ret < 0)
+            return ret;
+    }
+    return 0;
+}
+
+int Conversion::finishStreams(bool stopped)
+{
+    int ret = 0;
+    if (!stopped) {
+        if (!videoInputDone_ && !videoOutputDone_ && (ret = decodeVideo(nullptr)) < 0)
+            return ret;
+        if (audioIndex_ >= 0 && !audioInputDone_ && (ret = decodeAudio(nullptr)) < 0)
+            return ret;
+    }
+    if (videoChain_.built()) {
+        if ((ret = videoChain_.push(nullptr)) < 0 && ret != AVERROR_EOF)
+            return ret;
+        if ((ret = pullVideo()) < 0)
+            return ret;
+    }
+    if (audioChain_.built()) {
+        if ((ret = audioChain_.push(nullptr)) < 0 && ret != AVERROR_EOF)
+            return ret;
+        if ((ret = pullAudio()) < 0)
+            return ret;
+    }
+    if (audioIndex_ < 0) {
+        const int64_t end = av_rescale(framesEncoded_, int64_t(s_.sampleRate) * s_.frameRate.den, s_.frameRate.num);
+        if ((ret = fillSilence(end, true)) < 0)
+            return ret;
+    }
+    if ((ret = videoEncoder_.send(nullptr)) < 0 || (ret = writePackets(videoEncoder_, videoOut_)) < 0)
+        return ret;
+    if ((ret = audioEncoder_.send(nullptr)) < 0 || (ret = writePackets(audioEncoder_, audioOut_)) < 0)
+        return ret;
+    return 0;
+}

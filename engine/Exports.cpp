@@ -1,0 +1,119 @@
+// The nine entry points the program binds by name. Nothing escapes them: every failure becomes -1.
+#include "Conversion.h"
+#include "FrameGrabber.h"
+#include "PictureStore.h"
+#include "Probe.h"
+#include "RunState.h"
+#include "Thumbnail.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+namespace {
+[[gnu::constructor]] void silenceLibraryLog()
+{
+    av_log_set_level(AV_LOG_QUIET);
+}
+
+template <typename F>
+int32_t guarded(F &&body) noexcept
+{
+    try {
+        return body();
+    } catch (...) {
+        return -1;
+    }
+}
+}
+
+extern "C" {
+
+int32_t X_GetFileinfo_GetPic(char *path, int32_t, EngineFileInfo *info)
+{
+    return guarded([&] {
+        if (!info)
+            return -1;
+        FramePtr picture = makeFrame();
+        int32_t second = 0;
+        if (probeFile(path, *info, picture.get(), second) < 0) {
+            PictureStore::instance().clear();
+            return -1;
+        }
+        PictureStore::instance().replace(picture.get(), second);
+        return 0;
+    });
+}
+
+int32_t X_Get_Frame(int32_t width, int32_t height, const char *, const uint8_t **pixels, int32_t *frameTime)
+{
+    return guarded([&] { return PictureStore::instance().scaled(width, height, pixels, frameTime); });
+}
+
+int32_t X_GetFrame_Init(MessageTarget *window, int32_t, const char *path, const char *, const char *)
+{
+    return guarded([&] { return FrameGrabber::instance().start(window, path); });
+}
+
+int32_t X_Set_NextFrame_Time(int32_t second)
+{
+    return guarded([&] { return FrameGrabber::instance().request(second); });
+}
+
+int32_t X_GetFrame_UnInit(void)
+{
+    return guarded([&] { return FrameGrabber::instance().stop(); });
+}
+
+int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t, const char *sourcePath, const char *titleNumber,
+                       const char *startSecond, const char *sampleRate, const char *aspect, const char *videoFormat,
+                       const char *videoBitRate, const char *audioBitRate, const char *frameSize,
+                       const char *resolution, const char *title, const char *frameRate, const char *audioStream,
+                       const char *subtitleStream, const char *outputPath, const char *volume, const char *length,
+                       int32_t)
+{
+    return guarded([&] {
+        const auto settings = readConversionSettings(ConversionTexts{
+            sourcePath, titleNumber, startSecond, sampleRate, aspect, videoFormat, videoBitRate, audioBitRate,
+            frameSize, resolution, title, frameRate, audioStream, subtitleStream, outputPath, volume, length});
+        RunState &state = RunState::instance();
+        if (!settings || !state.begin())
+            return -1;
+        int32_t result = -1;
+        try {
+            result = Conversion(*settings, state, window).run();
+        } catch (...) {
+            result = -1;
+        }
+        state.end();
+        return result;
+    });
+}
+
+int32_t X_Get_Info(int32_t info[4])
+{
+    return guarded([&] {
+        if (!info)
+            return -1;
+        RunState::instance().read(info);
+        return 0;
+    });
+}
+
+int32_t X_StopConvert(void)
+{
+    return guarded([&] {
+        RunState &state = RunState::instance();
+        if (!state.running())
+            return -1;
+        state.requestStop();
+        return 0;
+    });
+}
+
+int32_t X_Get_Frame_JPEG(MessageTarget *, int32_t, const char *sourcePath, const char *, const char *second,
+                         const char *size, const char *outputPath, int32_t)
+{
+    return guarded([&] { return writeThumbnail(sourcePath, second, size, outputPath); });
+}
+}

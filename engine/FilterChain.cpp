@@ -1,0 +1,121 @@
+#include "FilterChain.h"
+
+extern "C" {
+#include <libavfilter/buffersink.h>
+#include <libavfilter/buffersrc.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/pixdesc.h>
+}
+
+#include <cstdio>
+
+namespace {
+std::string videoSourceArgs(const AVFrame *f, AVRational tb)
+{
+    const AVRational sar = f->sample_aspect_ratio.num > 0 ? f->sample_aspect_ratio : AVRational{1, 1};
+    char args[256];
+    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", f->width,
+                  f->height, f->format, tb.num, tb.den, sar.num, sar.den);
+    return args;
+}
+
+std::string audioSourceArgs(const AVFrame *f, AVRational tb)
+{
+    AVChannelLayout layout{};
+    if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&f->ch_layout) == 0)
+        av_channel_layout_default(&layout, f->ch_layout.nb_channels > 0 ? f->ch_layout.nb_channels : 2);
+    else
+        av_channel_layout_copy(&layout, &f->ch_layout);
+    char name[128] = "";
+    av_channel_layout_describe(&layout, name, sizeof name);
+    av_channel_layout_uninit(&layout);
+    const char *fmt = av_get_sample_fmt_name(static_cast<AVSampleFormat>(f->format));
+    char args[320];
+    std::snprintf(args, sizeof args, "time_base=%d/%d:sample_rate=%d:sample_fmt=%s:channel_layout=%s", tb.num,
+                  tb.den, f->sample_rate, fmt ? fmt : "none", name);
+    return args;
+}
+
+std::string rateText(AVRational r)
+{
+    return std::to_string(r.num) + "/" + std::to_string(r.den);
+}
+}
+
+std::string videoChain(const ConversionSettings &s, bool deinterlace)
+{
+    std::string chain = deinterlace ? "yadif=mode=send_frame:parity=auto:deint=interlaced," : "";
+    chain += "fps=fps=" + rateText(s.frameRate) + ":start_time=0";
+    chain += ",scale=" + std::to_string(s.frameWidth) + ":" + std::to_string(s.frameHeight) + ":flags=bicubic";
+    chain += ",format=yuv420p";
+    chain += ",pad=" + std::to_string(s.width) + ":" + std::to_string(s.height) + ":(ow-iw)/2:(oh-ih)/2:black";
+    chain += ",setsar=1";
+    return chain;
+}
+
+std::string audioChain(const ConversionSettings &s)
+{
+    std::string chain = "atrim=start=0";
+    if (s.lengthSeconds > 0)
+        chain += ":end=" + std::to_string(s.lengthSeconds);
+    chain += ",aresample=" + std::to_string(s.sampleRate) + ":async=1:first_pts=0";
+    chain += ",aformat=sample_fmts=fltp:channel_layouts=stereo";
+    if (s.volumeDb > 0)
+        chain += ",volume=" + std::to_string(s.volumeDb) + "dB";
+    return chain;
+}
+
+int FilterChain::build(const AVFrame *frame, AVRational timeBase, bool audio, const std::string &chain)
+{
+    graph_.reset(avfilter_graph_alloc());
+    if (!graph_)
+        return AVERROR(ENOMEM);
+    graph_->nb_threads = 1;
+    const std::string args = audio ? audioSourceArgs(frame, timeBase) : videoSourceArgs(frame, timeBase);
+    int ret = avfilter_graph_create_filter(&source_, avfilter_get_by_name(audio ? "abuffer" : "buffer"), "in",
+                                           args.c_str(), nullptr, graph_.get());
+    if (ret < 0)
+        return ret;
+    ret = avfilter_graph_create_filter(&sink_, avfilter_get_by_name(audio ? "abuffersink" : "buffersink"), "out",
+                                       nullptr, nullptr, graph_.get());
+    if (ret < 0)
+        return ret;
+
+    AVFilterInOut *outputs = avfilter_inout_alloc();
+    AVFilterInOut *inputs = avfilter_inout_alloc();
+    if (!outputs || !inputs) {
+        avfilter_inout_free(&outputs);
+        avfilter_inout_free(&inputs);
+        return AVERROR(ENOMEM);
+    }
+    outputs->name = av_strdup("in");
+    outputs->filter_ctx = source_;
+    inputs->name = av_strdup("out");
+    inputs->filter_ctx = sink_;
+    ret = avfilter_graph_parse_ptr(graph_.get(), chain.c_str(), &inputs, &outputs, nullptr);
+    avfilter_inout_free(&outputs);
+    avfilter_inout_free(&inputs);
+    if (ret < 0)
+        return ret;
+    return avfilter_graph_config(graph_.get(), nullptr);
+}
+
+int FilterChain::push(AVFrame *frame)
+{
+    return av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
+}
+
+int FilterChain::pull(AVFrame *frame)
+{
+    return av_buffersink_get_frame(sink_, frame);
+}
+
+AVRational FilterChain::outputTimeBase() const
+{
+    return av_buffersink_get_time_base(sink_);
+}
+
+void FilterChain::setFrameSize(int samples)
+{
+    av_buffersink_set_frame_size(sink_, samples);
+}

@@ -1,0 +1,34 @@
+// A filter graph from one buffer source to one sink, and the chains the conversion runs.
+#pragma once
+
+#include "ConversionSettings.h"
+#include "FfmpegHandles.h"
+
+#include <string>
+
+class FilterChain {
+public:
+    // A video chain when `frame` is a picture, an audio chain when it holds samples; `timeBase` is
+    // the one of the timestamps the frames will carry.
+    int build(const AVFrame *frame, AVRational timeBase, bool audio, const std::string &chain);
+    // nullptr ends the input. AVERROR_EOF when the chain wants no more.
+    int push(AVFrame *frame);
+    // 0 = a frame, AVERROR(EAGAIN) = wants input, AVERROR_EOF = ended, else an error.
+    int pull(AVFrame *frame);
+    bool built() const { return graph_ != nullptr; }
+    AVRational outputTimeBase() const;
+
+    // Only audio sinks: hand out frames of exactly this many samples (the last may be shorter).
+    void setFrameSize(int samples);
+
+private:
+    FilterGraphPtr graph_;
+    AVFilterContext *source_ = nullptr;
+    AVFilterContext *sink_ = nullptr;
+};
+
+// What the picture goes through: deinterlacing when needed, the constant frame rate from the clip
+// start on, scaling to the frame size and centring on black at the resolution, square pixels.
+std::string videoChain(const ConversionSettings &s, bool deinterlace);
+// Trimming to the range, resampling with gaps filled from the clip start, stereo down-mix, gain.
+std::string audioChain(const ConversionSettings &s);

@@ -1,0 +1,107 @@
+#include "FrameGrabber.h"
+
+#include "InputFile.h"
+#include "PictureStore.h"
+#include "VideoFrameReader.h"
+
+namespace {
+constexpr auto kGrabberStallLimit = std::chrono::seconds(10);
+
+void post(MessageTarget *window, uint32_t msg, intptr_t wparam)
+{
+    if (window && window->post)
+        window->post(window, msg, wparam, 0);
+}
+}
+
+FrameGrabber &FrameGrabber::instance()
+{
+    static FrameGrabber grabber;
+    return grabber;
+}
+
+FrameGrabber::~FrameGrabber()
+{
+    end();
+}
+
+int FrameGrabber::start(MessageTarget *window, const char *path)
+{
+    end();
+    std::lock_guard lock(mutex_);
+    quit_ = false;
+    quitFlag_ = false;
+    pending_.reset();
+    window_ = window;
+    thread_ = std::thread(&FrameGrabber::run, this, window, std::string(path ? path : ""));
+    return 0;
+}
+
+int FrameGrabber::request(int32_t second)
+{
+    std::lock_guard lock(mutex_);
+    if (!thread_.joinable())
+        return -1;
+    pending_ = second;
+    wake_.notify_one();
+    return 0;
+}
+
+int FrameGrabber::stop()
+{
+    MessageTarget *window = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        if (!thread_.joinable())
+            return -1;
+        window = window_;
+    }
+    end();
+    post(window, DVDENCODER_MSG_GRABBER_CLOSED, 0);
+    return 0;
+}
+
+void FrameGrabber::end()
+{
+    std::thread finishing;
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+        quitFlag_ = true;
+        wake_.notify_one();
+        finishing = std::move(thread_);
+    }
+    if (finishing.joinable())
+        finishing.join();
+}
+
+void FrameGrabber::run(MessageTarget *window, std::string path)
+{
+    IoWatch watch(kGrabberStallLimit, &quitFlag_);
+    InputFile input;
+    VideoFrameReader reader(input, watch);
+    const bool usable = input.open(path.c_str(), watch) >= 0 && reader.open(0) >= 0;
+    post(window, DVDENCODER_MSG_READY, 0);
+
+    FramePtr frame = makeFrame();
+    for (;;) {
+        int32_t second = 0;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return quit_ || pending_.has_value(); });
+            if (quit_)
+                return;
+            second = *pending_;
+            pending_.reset();
+        }
+        watch.touch();
+        bool delivered = false;
+        if (usable && reader.frameAt(second, frame.get()) >= 0) {
+            PictureStore::instance().replace(frame.get(), second);
+            delivered = true;
+        }
+        if (quitFlag_)
+            return;
+        post(window, DVDENCODER_MSG_FRAME, delivered ? 1 : 0);
+    }
+}

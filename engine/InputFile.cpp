@@ -1,0 +1,95 @@
+#include "InputFile.h"
+
+#include <sys/stat.h>
+
+namespace {
+bool decodableVideo(const AVStream *st)
+{
+    const AVCodecParameters *par = st->codecpar;
+    return par->codec_type == AVMEDIA_TYPE_VIDEO && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC)
+        && par->width > 0 && par->height > 0 && avcodec_find_decoder(par->codec_id) != nullptr;
+}
+}
+
+int InputFile::open(const char *path, IoWatch &watch)
+{
+    struct stat st {};
+    if (!path || !*path || ::stat(path, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0)
+        return AVERROR(ENOENT);
+
+    AVFormatContext *raw = avformat_alloc_context();
+    if (!raw)
+        return AVERROR(ENOMEM);
+    raw->interrupt_callback = watch.callback();
+    int ret = avformat_open_input(&raw, path, nullptr, nullptr);
+    if (ret < 0)
+        return ret; // avformat_open_input frees the context on failure
+    ctx_.reset(raw);
+    if ((ret = avformat_find_stream_info(raw, nullptr)) < 0)
+        return ret;
+
+    int best = av_find_best_stream(raw, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (best >= 0 && decodableVideo(raw->streams[best])) {
+        video_ = best;
+    } else {
+        for (unsigned i = 0; i < raw->nb_streams && video_ < 0; ++i)
+            if (decodableVideo(raw->streams[i]))
+                video_ = static_cast<int>(i);
+    }
+    for (unsigned i = 0; i < raw->nb_streams; ++i)
+        if (static_cast<int>(i) != video_ && raw->streams[i]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
+            raw->streams[i]->discard = AVDISCARD_ALL;
+    return video_ < 0 ? AVERROR_STREAM_NOT_FOUND : 0;
+}
+
+int InputFile::audioIndex(int ordinal) const
+{
+    if (!ctx_ || ordinal < 0)
+        return -1;
+    for (unsigned i = 0; i < ctx_->nb_streams; ++i) {
+        const AVCodecParameters *par = ctx_->streams[i]->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_AUDIO && ordinal-- == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int InputFile::audioStreamCount() const
+{
+    int n = 0;
+    for (unsigned i = 0; ctx_ && i < ctx_->nb_streams; ++i)
+        n += ctx_->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+    return n;
+}
+
+int64_t InputFile::originUs() const
+{
+    return ctx_ && ctx_->start_time != AV_NOPTS_VALUE ? ctx_->start_time : 0;
+}
+
+double InputFile::durationSeconds() const
+{
+    if (!ctx_)
+        return 0;
+    if (ctx_->duration > 0)
+        return ctx_->duration / static_cast<double>(AV_TIME_BASE);
+    const AVStream *v = videoStream();
+    if (v && v->duration > 0)
+        return v->duration * av_q2d(v->time_base);
+    return 0;
+}
+
+double InputFile::secondsOf(int index, int64_t ts) const
+{
+    const AVStream *st = ctx_->streams[index];
+    return ts * av_q2d(st->time_base) - originUs() / static_cast<double>(AV_TIME_BASE);
+}
+
+int InputFile::seekBefore(double seconds)
+{
+    const int64_t target = originUs() + static_cast<int64_t>(seconds * AV_TIME_BASE);
+    int ret = avformat_seek_file(ctx_.get(), -1, INT64_MIN, target, target, 0);
+    if (ret < 0)
+        ret = av_seek_frame(ctx_.get(), -1, target, AVSEEK_FLAG_BACKWARD);
+    return ret;
+}

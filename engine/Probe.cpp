@@ -1,0 +1,132 @@
+#include "Probe.h"
+
+#include "InputFile.h"
+#include "VideoFrameReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+constexpr auto kProbeStallLimit = std::chrono::seconds(5);
+
+// How much a picture shows: dark or flat frames (a fade-in, a black lead-in) score low.
+double pictureScore(const AVFrame *frame)
+{
+    constexpr int kSide = 16;
+    SwsPtr sws(sws_getContext(frame->width, frame->height, static_cast<AVPixelFormat>(frame->format), kSide,
+                              kSide, AV_PIX_FMT_GRAY8, SWS_AREA, nullptr, nullptr, nullptr));
+    if (!sws)
+        return 0;
+    std::array<uint8_t, kSide * kSide> gray{};
+    uint8_t *dst[4] = {gray.data(), nullptr, nullptr, nullptr};
+    int stride[4] = {kSide, 0, 0, 0};
+    if (sws_scale(sws.get(), frame->data, frame->linesize, 0, frame->height, dst, stride) != kSide)
+        return 0;
+    double sum = 0, sumSq = 0;
+    for (uint8_t v : gray) {
+        sum += v;
+        sumSq += double(v) * v;
+    }
+    const double mean = sum / gray.size();
+    const double deviation = std::sqrt(std::max(0.0, sumSq / gray.size() - mean * mean));
+    return std::min(mean, 64.0) + deviation;
+}
+
+bool representative(double score)
+{
+    return score >= 48;
+}
+
+// The best of a few keyframes spread over the file, stopping at the first that shows something.
+int pickPicture(InputFile &input, VideoFrameReader &reader, AVFrame *picture)
+{
+    FramePtr frame = makeFrame();
+    double bestScore = -1;
+    const double duration = input.durationSeconds();
+    const bool seekable = duration >= 2;
+    constexpr std::array<double, 3> kFractions{0.1, 0.3, 0.5};
+    const int attempts = seekable ? static_cast<int>(kFractions.size()) : 30;
+    for (int i = 0; i < attempts; ++i) {
+        if (seekable && input.seekBefore(duration * kFractions[i]) >= 0)
+            reader.restart();
+        int ret = reader.next(frame.get());
+        if (ret == AVERROR_EOF)
+            break;
+        if (ret < 0) {
+            if (bestScore >= 0)
+                break;
+            return ret;
+        }
+        const double score = pictureScore(frame.get());
+        if (score > bestScore) {
+            bestScore = score;
+            av_frame_unref(picture);
+            av_frame_move_ref(picture, frame.get());
+        }
+        av_frame_unref(frame.get());
+        if (representative(score))
+            break;
+    }
+    return bestScore >= 0 ? 0 : AVERROR_INVALIDDATA;
+}
+}
+
+int nearestAspectCode(double displayAspect)
+{
+    constexpr std::array<double, 4> kAspects{1.0, 4.0 / 3.0, 16.0 / 9.0, 2.21};
+    int best = 0;
+    for (int i = 1; i < static_cast<int>(kAspects.size()); ++i)
+        if (std::fabs(std::log(displayAspect / kAspects[i])) < std::fabs(std::log(displayAspect / kAspects[best])))
+            best = i;
+    return best + 1;
+}
+
+int probeFile(const char *path, EngineFileInfo &info, AVFrame *picture, int32_t &pictureSecond)
+{
+    IoWatch watch(kProbeStallLimit);
+    InputFile input;
+    if (input.open(path, watch) < 0)
+        return -1;
+    VideoFrameReader reader(input, watch);
+    if (reader.open(1) < 0 || pickPicture(input, reader, picture) < 0)
+        return -1;
+    pictureSecond = static_cast<int32_t>(std::max(0.0, reader.secondsOf(picture)));
+
+    AVFormatContext *ctx = input.context();
+    AVStream *video = input.videoStream();
+    const AVCodecParameters *par = video->codecpar;
+    info = EngineFileInfo{};
+    info.duration = static_cast<int32_t>(std::lround(std::clamp(input.durationSeconds(), 0.0, 2147483647.0)));
+    const AVRational rate = av_guess_frame_rate(ctx, video, nullptr);
+    info.frameRate = rate.num > 0 && rate.den > 0 ? static_cast<float>(av_q2d(rate)) : 0.0f;
+    info.width = par->width;
+    info.height = par->height;
+
+    int64_t audioBits = 0;
+    const int audio = av_find_best_stream(ctx, AVMEDIA_TYPE_AUDIO, -1, video->index, nullptr, 0);
+    if (audio >= 0) {
+        const AVCodecParameters *a = ctx->streams[audio]->codecpar;
+        info.sampleRate = a->sample_rate;
+        audioBits = a->bit_rate;
+        info.audioBitRate = static_cast<float>(a->bit_rate / 1000.0);
+    }
+    int64_t videoBits = par->bit_rate;
+    if (videoBits <= 0 && ctx->bit_rate > audioBits)
+        videoBits = ctx->bit_rate - audioBits;
+    info.videoBitRate = static_cast<float>(std::max<int64_t>(videoBits, 0) / 1000.0);
+
+    const AVRational sar = av_guess_sample_aspect_ratio(ctx, video, picture);
+    const bool squarePixels = sar.num <= 0 || sar.den <= 0 || sar.num == sar.den;
+    const double storedAspect = double(par->width) / par->height;
+    if (squarePixels) {
+        info.flag = 1;
+        const int code = nearestAspectCode(storedAspect);
+        constexpr std::array<double, 4> kAspects{1.0, 4.0 / 3.0, 16.0 / 9.0, 2.21};
+        info.aspectCode = std::fabs(kAspects[code - 1] / storedAspect - 1.0) < 0.02 ? code : 0;
+    } else {
+        info.flag = 0;
+        info.aspectCode = nearestAspectCode(storedAspect * av_q2d(sar));
+    }
+    return 0;
+}

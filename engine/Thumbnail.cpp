@@ -1,0 +1,70 @@
+#include "Thumbnail.h"
+
+#include "ConversionSettings.h"
+#include "InputFile.h"
+#include "JpegWriter.h"
+#include "VideoFrameReader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+constexpr auto kStallLimit = std::chrono::seconds(10);
+constexpr int kMaxSide = 4096;
+
+bool parseSecond(const char *text, int &second)
+{
+    if (!text)
+        return false;
+    const char *end = text + std::strlen(text);
+    const auto [stop, ec] = std::from_chars(text, end, second);
+    return ec == std::errc() && stop == end && second >= 0;
+}
+
+// Scales the frame, kept at its display aspect, into the middle of a black width x height picture.
+bool fitOnBlack(const AVFrame *frame, int width, int height, std::vector<uint8_t> &bgr)
+{
+    const AVRational sar = frame->sample_aspect_ratio.num > 0 ? frame->sample_aspect_ratio : AVRational{1, 1};
+    const double aspect = double(frame->width) * sar.num / (double(frame->height) * sar.den);
+    int w = width, h = height;
+    if (aspect > double(width) / height)
+        h = std::max(2, static_cast<int>(std::lround(width / aspect)) & ~1);
+    else
+        w = std::max(2, static_cast<int>(std::lround(height * aspect)) & ~1);
+    w = std::min(w, width);
+    h = std::min(h, height);
+    bgr.assign(static_cast<size_t>(width) * height * 3, 0);
+    SwsPtr sws(sws_getContext(frame->width, frame->height, static_cast<AVPixelFormat>(frame->format), w, h,
+                              AV_PIX_FMT_BGR24, SWS_BICUBIC, nullptr, nullptr, nullptr));
+    if (!sws)
+        return false;
+    const int x = (width - w) / 2, y = (height - h) / 2;
+    uint8_t *dst[4] = {bgr.data() + (static_cast<size_t>(y) * width + x) * 3, nullptr, nullptr, nullptr};
+    int stride[4] = {width * 3, 0, 0, 0};
+    return sws_scale(sws.get(), frame->data, frame->linesize, 0, frame->height, dst, stride) == h;
+}
+}
+
+int writeThumbnail(const char *sourcePath, const char *second, const char *size, const char *outputPath)
+{
+    int at = 0, width = 0, height = 0;
+    if (!parseSecond(second, at) || !parseSize(size, width, height) || width > kMaxSide || height > kMaxSide
+        || !outputPath || !*outputPath)
+        return -1;
+    IoWatch watch(kStallLimit);
+    InputFile input;
+    VideoFrameReader reader(input, watch);
+    if (input.open(sourcePath, watch) < 0 || reader.open(0) < 0)
+        return -1;
+    // A second past the end (a short clip) shows the last picture.
+    const double duration = input.durationSeconds();
+    const double target = duration > 0 ? std::min<double>(at, std::max(0.0, duration - 0.5)) : at;
+    FramePtr frame = makeFrame();
+    std::vector<uint8_t> bgr;
+    if (reader.frameAt(target, frame.get()) < 0 || !fitOnBlack(frame.get(), width, height, bgr))
+        return -1;
+    return writeJpeg(outputPath, bgr.data(), width, height) ? 0 : -1;
+}

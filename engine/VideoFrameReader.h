@@ -1,0 +1,27 @@
+// Reads the video stream of an input frame by frame, and finds the frame on screen at a second.
+#pragma once
+
+#include "InputFile.h"
+#include "StreamDecoder.h"
+
+class VideoFrameReader {
+public:
+    VideoFrameReader(InputFile &input, IoWatch &watch);
+
+    int open(int threads);
+    // 0 = a frame, AVERROR_EOF at the end, else an error.
+    int next(AVFrame *frame);
+    // The frame shown at `seconds` since the origin: the last one starting at or before it, or the
+    // first one after a seek that landed late; past the end, the last frame.
+    int frameAt(double seconds, AVFrame *frame);
+    // After a jump in the file: forget what the decoder holds.
+    void restart();
+    double secondsOf(const AVFrame *frame) const;
+
+private:
+    InputFile &input_;
+    IoWatch &watch_;
+    StreamDecoder decoder_;
+    PacketPtr packet_ = makePacket();
+    bool draining_ = false;
+};
