@@ -1,0 +1,87 @@
+#include "TsuiEdit.h"
+
+#include "FieldBorder.h"
+
+#include <QFocusEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kBorderArea = 2;
+
+// Focus moving to another window or a popup leaves the field where it is.
+bool leavesField(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+}
+
+TsuiEdit::TsuiEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setFrame(false);
+    setTextMargins(kBorderArea, kBorderArea, kBorderArea, kBorderArea);
+    setUIStyle(UIStyle::BlueGlass);
+    connect(this, &QLineEdit::textChanged, this, &TsuiEdit::OnChange);
+}
+
+void TsuiEdit::setUIStyle(UIStyle style)
+{
+    uiStyle_ = style;
+    setBorderColor(uiStyleColors(style).border);
+}
+
+void TsuiEdit::setBorderColor(const QColor &color)
+{
+    borderColor_ = color;
+    update();
+}
+
+QColor TsuiEdit::color() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void TsuiEdit::setColor(const QColor &color)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, color);
+    setPalette(colors);
+    update();
+}
+
+void TsuiEdit::setRightReserve(int pixels)
+{
+    setTextMargins(kBorderArea, kBorderArea, kBorderArea + pixels, kBorderArea);
+}
+
+void TsuiEdit::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter background(this);
+        background.fillRect(rect(), color());
+    }
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    paintFieldBorder(painter, rect(), borderColor_, color());
+}
+
+void TsuiEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!entered_) {
+        entered_ = true;
+        fieldEntered();
+    }
+}
+
+void TsuiEdit::focusOutEvent(QFocusEvent *event)
+{
+    const bool leaving = entered_ && leavesField(event->reason());
+    if (leaving && !fieldLeaving())
+        return;
+    QLineEdit::focusOutEvent(event);
+    if (leaving) {
+        entered_ = false;
+        emit OnExit();
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "EditMask.h"
+#include "TsuiEdit.h"
+
+// A skinned field with an edit mask, e.g. "!90:00:00;1;_" for HH:MM:SS. Blank positions show the
+// mask's blank character while editing and read back as spaces: with nothing typed, text() of
+// that mask is "  :  :  ". After an edit that left a required position blank, the field refuses to
+// lose the focus (and Enter): it beeps, keeps the focus with the cursor on the first blank
+// required position, and emits OnInvalidInput with kInvalidInputMessage; OnExit is not emitted.
+// Escape abandons the edit and restores the text the field had when it received the focus.
+class TsuiMaskEdit : public TsuiEdit {
+    Q_OBJECT
+public:
+    static const QString kInvalidInputMessage;
+
+    explicit TsuiMaskEdit(QWidget *parent = nullptr);
+
+    QString editMask() const { return editMask_; }
+    void setEditMask(const QString &editMask);
+
+    // The text with blank positions as spaces (QLineEdit::text() would drop them, shifting every
+    // later character). Read the field through this class.
+    QString text() const;
+    // Sets a text in the form text() gives, spaces standing for blank positions.
+    void setText(const QString &text);
+
+signals:
+    void OnInvalidInput(const QString &message);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void fieldEntered() override;
+    bool fieldLeaving() override;
+
+private:
+    bool holdsAcceptableEdit() const;
+    void refuseInput();
+
+    QString editMask_;
+    EditMask mask_;
+    QString textOnEntry_;
+};
