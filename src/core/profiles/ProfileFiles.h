@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ProfileWindow.h"
+
+#include <QString>
+
+class IniFile;
+class Prompts;
+
+// The definition file (PfDef.dll) and the profile store (PfSetting.ini) of one application folder,
+// and the operations that fill a window's lists from them and store its choices. Every operation
+// opens the files afresh, so an edit of either file shows at the next operation.
+class ProfileFiles {
+public:
+    // `folder` ends with "/".
+    ProfileFiles(QString folder, Prompts &prompts);
+
+    QString definitionPath() const;
+    QString storePath() const;
+
+    void LoadVideoFormats(ProfileWindow &window, const QString &device) const;
+    void LoadFormatChoices(ProfileWindow &window, int formatPosition) const;
+    QString DescribeProfile(ProfileWindow &window, const QString &value) const;
+    void LoadProfileList(ProfileWindow &window) const;
+    void ApplyProfile(ProfileWindow &window, int position) const;
+
+    // Both return true when the store was changed. A name that cannot be a key, a built-in
+    // profile, a refused question or a failed write leave the store as it was and return false
+    // (a failed write keeps what was written before it).
+    bool SaveProfile(ProfileWindow &window, const QString &name) const;
+    // Removes the profile stored under `name`, whichever entry is selected.
+    bool RemoveProfile(ProfileWindow &window, const QString &name) const;
+
+    // The engine value of entry n of a family: its Value key, else its Text key, else "nodef".
+    QString DefinitionValue(const QString &section, const QString &prefix, int n) const;
+
+private:
+    void loadChoiceList(const IniFile &file, ChoiceList &list, const QString &section, const QString &prefix) const;
+    // Slots of the profile section whose name matches `name`, in slot order.
+    QList<int> slotsNamed(const IniFile &store, const QString &section, const QString &name) const;
+
+    QString folder_;
+    Prompts &prompts_;
+};
