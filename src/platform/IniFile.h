@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 // Raised when an INI write fails; what() is "Unable to write to <path>".
@@ -34,6 +37,9 @@ public:
     void writeString(const QString &section, const QString &key, const QString &value);
 
 private:
+    template <typename Visit> void forEachKeyOf(const QString &section, Visit visit) const;
+    std::optional<QString> rawValue(const QString &section, const QString &key) const;
+
     QString path_;
-    QStringList lines_;
+    QList<QByteArray> lines_; // raw bytes, so lines the program never parses are written back unchanged
 };

@@ -44,6 +44,8 @@ void SetDefaultProbeAnswer(const ProbeAnswer &answer);
 // of the last probed file when the name is null, or the default colour (mid grey).
 void SetFrameColour(const std::string &path, Colour colour);
 void SetDefaultFrameColour(Colour colour);
+// After X_Set_NextFrame_Time(second), frames take this colour (before the file's colour).
+void SetFrameColourAtSecond(int32_t second, Colour colour);
 void SetFrameResult(int32_t result, int32_t frameTime = 0);   // default 0, 0
 
 // Frame grabber messages: 2312 after X_GetFrame_Init, 2412 after X_Set_NextFrame_Time (with
@@ -83,11 +85,23 @@ std::vector<Call> CallsTo(const std::string &entry);
 int LoadCount();
 int UnloadCount();
 
-// Used by the fake library itself.
+// The behaviour behind the fake library's entry points (it only forwards to these).
 namespace Internal {
-void Record(Call call);
 void LibraryLoaded();
 void LibraryUnloaded();
+int32_t GetFileinfoGetPic(char *path, int32_t spare, EngineFileInfo *info);
+int32_t GetFrame(int32_t width, int32_t height, const char *fileName, const uint8_t **pixels,
+                 int32_t *frameTime);
+int32_t GetFrameInit(MessageTarget *window, int32_t mode, const char *path, const char *extra,
+                     const char *second);
+int32_t SetNextFrameTime(int32_t second);
+int32_t GetFrameUnInit();
+int32_t SetParD2PSP(MessageTarget *window, int32_t mode, const char *const texts[17], int32_t stamp);
+int32_t GetInfo(int32_t info[4]);
+int32_t StopConvert();
+int32_t GetFrameJPEG(MessageTarget *window, int32_t mode, const char *sourcePath,
+                     const char *titleNumber, const char *second, const char *size,
+                     const char *outputPath, int32_t stamp);
 }
 
 } // namespace FakeEngine

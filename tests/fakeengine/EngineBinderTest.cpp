@@ -1,0 +1,168 @@
+#include "FakeEngineControl.h"
+#include "FakeEngineInstall.h"
+#include "engine/EngineLibrary.h"
+#include "platform/WindowMessage.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+class EngineBinder : public ::testing::Test {
+protected:
+    void SetUp() override { FakeEngine::Reset(); }
+    int LoadedCopies() const { return FakeEngine::LoadCount() - FakeEngine::UnloadCount(); }
+};
+
+} // namespace
+
+TEST_F(EngineBinder, MissingLibraryFailsEveryLoad)
+{
+    FakeEngine::FakeAppFolder folder(QString(), false);
+    ASSERT_TRUE(folder.IsValid());
+    EngineLibrary engine;
+    EXPECT_EQ(engine.Path(), folder.EnginePath());
+    EXPECT_FALSE(engine.Load(EngineLibrary::AddingEntries));
+    EXPECT_FALSE(engine.IsLoaded());
+    EXPECT_EQ(engine.X_GetFileinfo_GetPic, nullptr);
+
+    QFile notALibrary(folder.EnginePath());
+    ASSERT_TRUE(notALibrary.open(QIODevice::WriteOnly));
+    notALibrary.write("this is not a shared library");
+    notALibrary.close();
+    EXPECT_FALSE(engine.Load(EngineLibrary::ConversionEntries));
+    EXPECT_FALSE(engine.IsLoaded());
+}
+
+TEST_F(EngineBinder, AMissingEntryPointFailsTheSitesThatBindItAndReleasesTheLibrary)
+{
+    // Adding binds items 1-2, the preview 1-5, the conversion 6-9.
+    const struct {
+        const char *missing;
+        bool adding, preview, conversion;
+    } cases[] = {
+        {"X_GetFileinfo_GetPic", false, false, true},
+        {"X_Get_Frame", false, false, true},
+        {"X_GetFrame_Init", true, false, true},
+        {"X_Set_NextFrame_Time", true, false, true},
+        {"X_GetFrame_UnInit", true, false, true},
+        {"X_SetPar_D2PSP", true, true, false},
+        {"X_Get_Info", true, true, false},
+        {"X_StopConvert", true, true, false},
+        {"X_Get_Frame_JPEG", true, true, false},
+    };
+    for (const auto &c : cases) {
+        FakeEngine::FakeAppFolder folder(QLatin1String(c.missing));
+        ASSERT_TRUE(folder.IsValid()) << c.missing;
+        const struct {
+            const char *site;
+            EngineLibrary::Entries entries;
+            bool loads;
+        } sites[] = {
+            {"adding", EngineLibrary::AddingEntries, c.adding},
+            {"preview", EngineLibrary::PreviewEntries, c.preview},
+            {"conversion", EngineLibrary::ConversionEntries, c.conversion},
+        };
+        for (const auto &site : sites) {
+            EngineLibrary engine;
+            EXPECT_EQ(engine.Load(site.entries), site.loads) << site.site << " without " << c.missing;
+            EXPECT_EQ(engine.IsLoaded(), site.loads);
+            EXPECT_EQ(LoadedCopies(), site.loads ? 1 : 0) << site.site << " without " << c.missing;
+            if (!site.loads) {
+                EXPECT_EQ(engine.X_GetFileinfo_GetPic, nullptr);
+                EXPECT_EQ(engine.X_SetPar_D2PSP, nullptr);
+            }
+        }
+        EXPECT_EQ(LoadedCopies(), 0);
+    }
+}
+
+TEST_F(EngineBinder, BoundEntryPointsReachTheEngineUntilReleased)
+{
+    FakeEngine::FakeAppFolder folder;
+    EngineFileInfo info{};
+    info.duration = 65;
+    info.width = 720;
+    info.height = 480;
+    FakeEngine::SetProbeAnswer("/videos/a.avi", {0, info});
+    FakeEngine::SetFrameColour("/videos/a.avi", {10, 20, 30});
+
+    {
+        EngineLibrary engine;
+        ASSERT_TRUE(engine.Load(EngineLibrary::AddingEntries));
+        EXPECT_EQ(LoadedCopies(), 1);
+        EXPECT_EQ(engine.X_SetPar_D2PSP, nullptr); // not asked for
+
+        char path[64] = "/videos/a.avi";
+        EngineFileInfo got{};
+        EXPECT_EQ(engine.X_GetFileinfo_GetPic(path, 10, &got), 0);
+        EXPECT_EQ(got.duration, 65);
+        char other[64] = "/videos/unknown.avi";
+        EXPECT_EQ(engine.X_GetFileinfo_GetPic(other, 10, &got), -1);
+
+        const uint8_t *pixels = nullptr;
+        int32_t frameTime = -1;
+        EXPECT_EQ(engine.X_Get_Frame(4, 3, "/videos/a.avi", &pixels, &frameTime), 0);
+        ASSERT_NE(pixels, nullptr);
+        EXPECT_EQ(pixels[0], 30); // blue first
+        EXPECT_EQ(pixels[2], 10);
+        EXPECT_EQ(pixels[4 * 3 * 3 - 1], 10);
+    }
+    EXPECT_EQ(LoadedCopies(), 0);
+
+    const auto probes = FakeEngine::CallsTo("X_GetFileinfo_GetPic");
+    ASSERT_EQ(probes.size(), 2u);
+    EXPECT_EQ(probes[0].texts[0], "/videos/a.avi");
+    EXPECT_EQ(probes[0].numbers[0], 10);
+}
+
+TEST_F(EngineBinder, ScriptedConversionBlocksUntilStoppedAndPostsAsTold)
+{
+    FakeEngine::FakeAppFolder folder;
+    QObject window;
+    int ready = 0;
+    WindowMessageDispatcher dispatcher;
+    dispatcher.On(DVDENCODER_MSG_READY, [&](intptr_t, intptr_t) { ++ready; });
+    struct Filter : QObject {
+        WindowMessageDispatcher *dispatcher;
+        bool eventFilter(QObject *, QEvent *event) override { return dispatcher->Dispatch(event); }
+    } filter;
+    filter.dispatcher = &dispatcher;
+    window.installEventFilter(&filter);
+    WindowMessageTarget target(&window);
+
+    FakeEngine::SetBlockConversion(true);
+    FakeEngine::SetConversionReadyDelivery(FakeEngine::Delivery::Held);
+    EngineLibrary engine;
+    ASSERT_TRUE(engine.Load(EngineLibrary::ConversionEntries));
+    const QString output = folder.Path() + QStringLiteral("MAQ70001.MP4");
+    const QByteArray outputBytes = output.toUtf8();
+
+    int32_t result = -2;
+    std::thread worker([&] {
+        result = engine.X_SetPar_D2PSP(target.Handle(), 2, "/v/a.avi", "0", "5", "24000", "1:1", "h264",
+                                       "768", "128", "368:208", "480:272", "Title", "29.97", "0", "-1",
+                                       outputBytes.constData(), "0", "60", 20261210);
+    });
+    ASSERT_TRUE(FakeEngine::WaitUntilConverting(10000));
+    EXPECT_EQ(FakeEngine::HeldMessageCount(), 1);
+    FakeEngine::PostHeldMessages();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ready, 1);
+
+    EXPECT_EQ(engine.X_StopConvert(), 0);
+    worker.join();
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(QFile::exists(output));
+
+    const auto calls = FakeEngine::CallsTo("X_SetPar_D2PSP");
+    ASSERT_EQ(calls.size(), 1u);
+    ASSERT_EQ(calls[0].texts.size(), 17u);
+    EXPECT_EQ(calls[0].texts[0], "/v/a.avi");
+    EXPECT_EQ(calls[0].texts[11], "29.97");
+    EXPECT_EQ(calls[0].texts[14], output.toStdString());
+    EXPECT_EQ(calls[0].texts[16], "60");
+    EXPECT_EQ(calls[0].numbers, (std::vector<int64_t>{2, 20261210}));
+}
