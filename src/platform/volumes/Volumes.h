@@ -30,6 +30,8 @@ public:
     virtual QList<Volume> mounted() const = 0;
 
     // Starts posting notifications to window, replacing an earlier one; nullptr stops them.
+    // Once it returns, nothing more is posted to the earlier window; the window must outlive the
+    // watching (stop it, or destroy the service, before the window goes).
     virtual void watch(MessageTarget *window) = 0;
 
     // The volume that a 537 notification with this LParam names.
