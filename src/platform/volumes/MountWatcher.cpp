@@ -25,7 +25,7 @@ MountWatcher::MountWatcher(const QString &mountInfoPath, DeviceSources sources, 
         tableFd_ = -1;
         return;
     }
-    known_ = volumesFromMountInfo(readTable(), sources_);
+    known_ = volumesFromMountInfo(readTable().value_or(QString()), sources_);
     thread_ = std::thread([this] { run(); });
 }
 
@@ -43,20 +43,21 @@ MountWatcher::~MountWatcher()
         ::close(tableFd_);
 }
 
-QString MountWatcher::readTable() const
+std::optional<QString> MountWatcher::readTable() const
 {
     QByteArray text;
     if (::lseek(tableFd_, 0, SEEK_SET) < 0)
-        return {};
+        return std::nullopt;
     char buffer[16384];
     for (;;) {
         const ssize_t n = ::read(tableFd_, buffer, sizeof buffer);
         if (n > 0)
             text.append(buffer, n);
-        else if (n == 0 || errno != EINTR)
-            break;
+        else if (n == 0)
+            return QString::fromUtf8(text);
+        else if (errno != EINTR)
+            return std::nullopt;
     }
-    return QString::fromUtf8(text);
 }
 
 void MountWatcher::run()
@@ -77,7 +78,12 @@ void MountWatcher::run()
 
 void MountWatcher::postChanges()
 {
-    const QList<MountEntry> now = parseMountInfo(readTable());
+    // A table that cannot be read, or reads empty (there is always a root), says nothing about
+    // the mounts: taking it as "all gone" would report every volume removed.
+    const std::optional<QString> table = readTable();
+    const QList<MountEntry> now = table ? parseMountInfo(*table) : QList<MountEntry>();
+    if (now.isEmpty())
+        return;
     const MountTableChange change = diffMountTable(known_, now);
     for (const Volume &volume : change.removed) {
         known_.removeOne(volume);

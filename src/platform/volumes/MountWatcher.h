@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 #include <thread>
 
 class VolumeChangeLog;
@@ -27,7 +28,7 @@ public:
 
 private:
     void run();
-    QString readTable() const;
+    std::optional<QString> readTable() const;
     void postChanges();
 
     const DeviceSources sources_;
