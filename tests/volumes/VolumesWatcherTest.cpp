@@ -92,6 +92,12 @@ class RecordingWindow {
 public:
     MessageTarget *target() { return &target_; }
 
+    std::size_t count()
+    {
+        const std::lock_guard lock(mutex_);
+        return messages_.size();
+    }
+
     // The volume of the first notification with this WParam for mountPoint, waiting for it a
     // bounded time.
     std::optional<Volume> waitFor(intptr_t wparam, const Volumes &volumes, const QString &mountPoint)
@@ -203,6 +209,33 @@ TEST(VolumesWatcher, ABindMountArrivesWithItsRoot)
             return failed("root is " + text(arrived->root));
         ::umount(view.toLocal8Bit().constData());
         ::umount(medium.toLocal8Bit().constData());
+        return Outcome{};
+    }));
+}
+
+TEST(VolumesWatcher, WatchingAnotherWindowStopsNotifyingTheFirst)
+{
+    expectOutcome(inPrivateMountNamespace([] {
+        QTemporaryDir dir;
+        const QString point = dir.path() + QStringLiteral("/disc");
+        if (!QDir().mkpath(point))
+            return failed("cannot make the mount point");
+
+        RecordingWindow first, second;
+        SystemVolumes volumes;
+        volumes.watch(first.target());
+        volumes.watch(second.target());
+        if (::mount("tmpfs", point.toLocal8Bit().constData(), "tmpfs", 0, "size=1m") != 0)
+            return skipped(std::string("tmpfs cannot be mounted here: ") + std::strerror(errno));
+        if (!second.waitFor(DeviceArrival, volumes, point + u'/'))
+            return failed("no arrival for the second window");
+        if (first.count() != 0)
+            return failed("the first window was still notified");
+
+        volumes.watch(nullptr);
+        ::umount(point.toLocal8Bit().constData());
+        if (second.count() != 1)
+            return failed("notified after watching stopped");
         return Outcome{};
     }));
 }
