@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+class AddProgressPanel;
+class ClipList;
+
+// Adds files to the list one after another through the engine: the progress panel while
+// several are added, the window repainted after every file so each new row shows at once,
+// and one message listing every file the engine could not read.
+class ClipAdder : public QObject {
+    Q_OBJECT
+
+public:
+    static inline const QString RejectedMessage =
+        QStringLiteral("Some UNSUPPORTED file(s) format can not add in. \n\n");
+
+    // repaintWindow: repaints the main window at once. clipAdded: after each new clip.
+    ClipAdder(ClipList &clips, AddProgressPanel &progress, std::function<void()> repaintWindow,
+              std::function<void()> clipAdded, QObject *parent = nullptr);
+
+    // Busy: files are being added; the list's commands and mouse handlers do nothing meanwhile.
+    bool Busy() const { return busy_; }
+    void SetBusy(bool busy) { busy_ = busy; }
+
+    // Adds the files in order and reports the rejected ones. Call with the frame grabber closed.
+    void AddFiles(const QStringList &paths);
+
+private:
+    bool AddClipFromFile(const QString &path);
+
+    ClipList &clips_;
+    AddProgressPanel &progress_;
+    std::function<void()> repaintWindow_;
+    std::function<void()> clipAdded_;
+    bool busy_ = false;
+    int addCount_ = 0;   // AddCount
+};

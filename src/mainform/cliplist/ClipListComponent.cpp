@@ -1,0 +1,198 @@
+#include "ClipListComponent.h"
+
+#include "AddProgressPanel.h"
+#include "ClipAdder.h"
+#include "ClipDropTarget.h"
+#include "ClipListMenu.h"
+#include "ClipListView.h"
+#include "ClipRow.h"
+#include "ClipScrollBar.h"
+#include "PreviewLink.h"
+#include "core/AppGlobals.h"
+#include "core/ClipList.h"
+#include "platform/Prompts.h"
+#include "skin/art/SkinLayout.h"
+
+#include <QComboBox>
+
+ClipListComponent::ClipListComponent(ClipList &clips, const Volumes &volumes, Controls controls)
+    : QObject(controls.window), clips_(clips), controls_(std::move(controls)),
+      current_(clips, controls_.current),
+      dvdWatch_(volumes, {[this] { return clips_.Count() == 0; },
+                          [this](const QString &label) {
+                              if (controls_.showTitle)
+                                  controls_.showTitle(label);
+                          },
+                          [this] { ClearClips(); }})
+{
+    view_ = new ClipListView(clips_, controls_.window);
+    view_->move(MainFormLayout::Panel_Info.topLeft());
+    progress_ = new AddProgressPanel(controls_.window);
+    progress_->move(MainFormLayout::Panel_AddProgress.topLeft());
+    adder_ = std::make_unique<ClipAdder>(
+        clips_, *progress_, [this] { RepaintWindow(); },
+        [this] {
+            ShowIntro(false);
+            RepaintWindow();
+        });
+    connect(view_, &ClipListView::RowPressed, this, &ClipListComponent::RowPressed);
+    connect(view_, &ClipListView::Released, this, &ClipListComponent::ListReleased);
+    new ClipDropTarget(
+        controls_.window, [this] { return !Busy(); },
+        [this](const QStringList &files) {
+            if (!Busy())
+                AddFiles(files);
+        },
+        this);
+    if (QComboBox *audio = controls_.current.audio)
+        connect(audio, &QComboBox::currentIndexChanged, this,
+                [this](int index) { current_.AudioChosen(index); });
+    if (QComboBox *subtitle = controls_.current.subtitle)
+        connect(subtitle, &QComboBox::currentIndexChanged, this,
+                [this](int index) { current_.SubtitleChosen(index); });
+    current_.SetCurrentClip(nullptr);
+}
+
+ClipListComponent::~ClipListComponent() = default;
+
+void ClipListComponent::SetPreview(PreviewLink *preview)
+{
+    current_.SetPreview(preview);
+}
+
+bool ClipListComponent::Busy() const
+{
+    return adder_->Busy();
+}
+
+void ClipListComponent::SetBusy(bool busy)
+{
+    adder_->SetBusy(busy);
+}
+
+void ClipListComponent::suiImageButton_OpenDirClick()
+{
+    if (Busy())
+        return;
+    const QStringList paths = Prompts::Current().OpenFiles(QString(), OpenDialogFilter);
+    if (paths.isEmpty())
+        return;
+    AddFiles(paths);
+}
+
+void ClipListComponent::AddFiles(const QStringList &paths)
+{
+    if (Busy() || paths.isEmpty())
+        return;
+    if (PreviewLink *preview = current_.Preview())
+        preview->CloseFrameLibrary();
+    adder_->AddFiles(paths);
+    clips_.CollectSelected();
+    if (clips_.SelectedClips().isEmpty() && clips_.Count() > 0) {
+        TVideoInfo *first = clips_.ClipAt(0);
+        SetCurrentClip(first);
+        first->SetSelected(true);
+    }
+}
+
+void ClipListComponent::suiImageButton_OpenFileClick()
+{
+    if (!Busy())
+        RemoveSelectedClips();
+}
+
+void ClipListComponent::suiImageButton_ClearClick()
+{
+    if (Busy())
+        return;
+    ClearClips();
+    ShowIntro(true);
+}
+
+void ClipListComponent::RemoveSelectedClips()
+{
+    SetCurrentClip(nullptr);
+    clips_.CollectSelected();
+    QList<TVideoInfo *> doomed = clips_.SelectedClips();
+    clips_.RemoveClips(doomed);
+    view_->LayoutRows();
+    ShowIntro(clips_.Count() == 0);
+}
+
+void ClipListComponent::ClearClips()
+{
+    SetCurrentClip(nullptr);
+    if (PreviewLink *preview = current_.Preview())
+        preview->ShowClipRange(nullptr);
+    clips_.ClearClips();
+    RepaintWindow();
+    view_->CollapseRows();
+    dvdWatch_.Forget();
+    if (controls_.resetTimeFieldColours)
+        controls_.resetTimeFieldColours();
+}
+
+void ClipListComponent::SetCurrentClip(TVideoInfo *clip)
+{
+    current_.SetCurrentClip(clip);
+}
+
+void ClipListComponent::DeviceChanged(intptr_t wparam, intptr_t lparam)
+{
+    dvdWatch_.DeviceChanged(wparam, lparam);
+}
+
+bool ClipListComponent::IgnoresMouse() const
+{
+    const PreviewLink *preview = current_.Preview();
+    return Busy() || (preview && preview->AwaitingFrame());
+}
+
+void ClipListComponent::RowPressed(ClipRow *row)
+{
+    if (IgnoresMouse())
+        return;
+    TVideoInfo *clip = row->Clip();
+    if (!clip)
+        return;
+    if (!clip->Selected()) {
+        clips_.CollectSelected();
+        for (TVideoInfo *selected : clips_.SelectedClips())
+            selected->SetSelected(false);
+        clip->SetSelected(true);
+    }
+    SetCurrentClip(clip);
+    row->setFocus(Qt::MouseFocusReason);
+}
+
+void ClipListComponent::ListReleased(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos)
+{
+    if (IgnoresMouse() || (!row && button == Qt::LeftButton))
+        return;
+    if (button == Qt::RightButton) {
+        if (!listMenu_) {
+            listMenu_ = new ClipListMenu(controls_.window);
+            connect(listMenu_, &ClipListMenu::RemoveChosen, this,
+                    &ClipListComponent::RemoveSelectedClips);
+            connect(listMenu_, &ClipListMenu::ClearChosen, this, &ClipListComponent::ClearClips);
+            connect(listMenu_, &ClipListMenu::AddChosen, this,
+                    &ClipListComponent::suiImageButton_OpenDirClick);
+        }
+        clips_.CollectSelected();
+        listMenu_->Update(!clips_.SelectedClips().isEmpty(), clips_.Count() == 0);
+        listMenu_->popup(globalPos);
+    }
+    view_->Bar()->StopDragging();
+}
+
+void ClipListComponent::ShowIntro(bool show)
+{
+    if (controls_.introPanel)
+        controls_.introPanel->setVisible(show);
+}
+
+void ClipListComponent::RepaintWindow()
+{
+    if (controls_.window)
+        controls_.window->repaint();
+}

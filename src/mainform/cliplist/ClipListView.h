@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QWidget>
+
+class ClipList;
+class ClipRow;
+class ClipScrollBar;
+class TVideoInfo;
+
+// The list area (Panel_Info): the rows of the clips on a panel that scrolling moves up
+// (suiImagePanel_InfoMove), eight rows in sight, and the list's own scroll bar at the right.
+// Rows come and go with the clips of the list; what a press or a release means is decided by
+// whoever listens to RowPressed and Released.
+class ClipListView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int Width = 546;
+    static constexpr int Height = 144;
+    static constexpr int InfoMoveWidth = 527;
+    static constexpr int VisibleRows = 8;
+
+    ClipListView(ClipList &clips, QWidget *parent);
+
+    QWidget *InfoMove() const { return infoMove_; }
+    ClipScrollBar *Bar() const { return bar_; }
+    ClipRow *RowOf(const TVideoInfo *clip) const;
+
+    // Rows close up at their positions, get the output names of their positions, and the
+    // panel and the scroll position follow the number of clips.
+    void LayoutRows();
+    // Shows the rows that the thumb's place on the track stands for.
+    void ScrollRows();
+    // suiImagePanel_InfoMove.Height = 0 (the list was cleared).
+    void CollapseRows();
+    // Position of the first row in sight.
+    int FirstVisibleRow() const;
+
+signals:
+    void RowPressed(ClipRow *row);
+    // Mouse-up on the list: row is nullptr for the empty part of the list.
+    void Released(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void AddRow(TVideoInfo *clip, int position);
+    void DropRow(TVideoInfo *clip);
+
+    ClipList &clips_;
+    QWidget *infoMove_ = nullptr;
+    ClipScrollBar *bar_ = nullptr;
+    QImage ticked_, unticked_;
+    QHash<const TVideoInfo *, ClipRow *> rows_;
+};

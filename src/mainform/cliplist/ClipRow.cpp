@@ -1,0 +1,111 @@
+#include "ClipRow.h"
+
+#include "TLabelInfo.h"
+#include "core/TVideoInfo.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const QColor Highlight(0xC0, 0xC0, 0xC0);
+const QColor TextOnSkin(0xDC, 0xE1, 0xE8);
+const QColor TextOnHighlight(0x10, 0x12, 0x16);
+}
+
+ClipRow::ClipRow(TVideoInfo *clip, const QImage &ticked, const QImage &unticked, QWidget *parent)
+    : QWidget(parent), clip_(clip), ticked_(ticked), unticked_(unticked)
+{
+    setObjectName(QStringLiteral("ClipRow"));
+    resize(Width, Height);
+    tickImage_ = new QLabel(this);
+    tickImage_->setObjectName(QStringLiteral("TickImage"));
+    tickImage_->setGeometry(1, 1, 15, 15);
+    tickImage_->setEnabled(false);
+    tickImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(clip, &TVideoInfo::Changed, this, &ClipRow::FollowClip);
+    FollowClip();
+}
+
+void ClipRow::Detach()
+{
+    if (clip_)
+        disconnect(clip_, nullptr, this, nullptr);
+    clip_ = nullptr;
+}
+
+void ClipRow::EnsureTickCell()
+{
+    if (!tickCell_) {
+        tickCell_ = new TLabelInfo(1, 20, this);
+        tickCell_->setObjectName(QStringLiteral("TickCell"));
+        tickCell_->show();
+    }
+    tickImage_->raise();
+}
+
+TLabelInfo *ClipRow::Label(const char *name) const
+{
+    return findChild<TLabelInfo *>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+}
+
+void ClipRow::ShowText(const char *name, int left, int width, const QString &text)
+{
+    if (text.isNull())
+        return;
+    TLabelInfo *label = Label(name);
+    if (!label) {
+        label = new TLabelInfo(left, width, this);
+        label->setObjectName(QLatin1StringView(name));
+        label->show();
+        tickImage_->raise();
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, highlighted_ ? TextOnHighlight : TextOnSkin);
+    label->setPalette(palette);
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void ClipRow::FollowClip()
+{
+    if (!clip_)
+        return;
+    const bool highlighted = clip_->Selected();
+    if (highlighted != highlighted_) {
+        highlighted_ = highlighted;
+        update();
+    }
+    // Order of first appearance decides stacking: a later label lies above an earlier one.
+    ShowText("NameLabel", 0, 120, clip_->ClipName());
+    ShowText("LengthLabel", 128, Width, clip_->LengthText());
+    ShowText("StartLabel", 358, Width, clip_->StartText());
+    ShowText("EndLabel", 406, Width, clip_->EndText());
+    ShowText("SizeLabel", 248, Width, clip_->SizeText());
+    ShowText("AudioLabel", 228, Width, clip_->AudioText());
+    ShowText("SubtitleLabel", 314, Width, clip_->SubtitleText());
+    ShowText("OutputLabel", 456, Width, clip_->OutputName().isEmpty() ? QString() : clip_->OutputName());
+    tickImage_->setPixmap(QPixmap::fromImage(clip_->Ticked() ? ticked_ : unticked_));
+    const QString info = clip_->InfoText();
+    if (toolTip() != info)
+        setToolTip(info);
+}
+
+void ClipRow::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit Pressed(this);
+}
+
+void ClipRow::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit Released(this, event->button(), event->globalPosition().toPoint());
+}
+
+void ClipRow::paintEvent(QPaintEvent *)
+{
+    if (!highlighted_)
+        return;
+    QPainter painter(this);
+    painter.fillRect(rect(), Highlight);
+}

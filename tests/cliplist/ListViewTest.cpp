@@ -1,0 +1,273 @@
+#include "ClipListFixture.h"
+
+#include "ClipListMenu.h"
+#include "ClipScrollBar.h"
+#include "core/OutputNames.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTest>
+
+class CliplistView : public ClipListFixture {
+protected:
+    void RightClick(QWidget *widget, QPoint at = QPoint(5, 5))
+    {
+        QTest::mousePress(widget, Qt::RightButton, {}, at);
+        QTest::mouseRelease(widget, Qt::RightButton, {}, at);
+    }
+
+    QAction *MenuItem(const char *name) const
+    {
+        return list->ListMenu()->Item(QString::fromLatin1(name));
+    }
+
+    void DragThumb(int toTop)
+    {
+        QLabel *thumb = list->View()->Bar()->Thumb();
+        const QPoint grip(8, 10);
+        QTest::mousePress(thumb, Qt::LeftButton, {}, grip);
+        QMouseEvent move(QEvent::MouseMove, QPointF(grip), QPointF(thumb->mapToGlobal(grip + QPoint(0, toTop - thumb->y()))),
+                         Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(thumb, &move);
+        QTest::mouseRelease(thumb, Qt::LeftButton, {}, grip);
+    }
+};
+
+TEST_F(CliplistView, PressOnALabelSelectsItsRowLikeThePlainRow)
+{
+    AddClips(3);
+    ASSERT_EQ(clips.CurrentClip(), clips.ClipAt(0));
+
+    QTest::mousePress(Row(2)->Label("NameLabel"), Qt::LeftButton, {}, QPoint(50, 8));
+    EXPECT_EQ(clips.CurrentClip(), clips.ClipAt(2));
+    EXPECT_TRUE(Row(2)->IsHighlighted());
+    EXPECT_FALSE(Row(0)->IsHighlighted());
+    EXPECT_FALSE(clips.ClipAt(0)->Selected());
+
+    QTest::mousePress(Row(1), Qt::RightButton, {}, QPoint(700, 8));
+    EXPECT_EQ(clips.CurrentClip(), clips.ClipAt(1));
+    clips.CollectSelected();
+    EXPECT_EQ(clips.SelectedClips(), QList<TVideoInfo *>{clips.ClipAt(1)});
+}
+
+TEST_F(CliplistView, PressOnTheSelectedRowKeepsTheEditingControls)
+{
+    AddClips(2);
+    startEdit->setText("00:00:07");
+    QTest::mousePress(Row(0), Qt::LeftButton, {}, QPoint(300, 8));
+    EXPECT_EQ(startEdit->text(), "00:00:07");
+    EXPECT_TRUE(Row(0)->IsHighlighted());
+}
+
+TEST_F(CliplistView, PressesAreIgnoredWhileBusy)
+{
+    AddClips(2);
+    list->SetBusy(true);
+    QTest::mousePress(Row(1), Qt::LeftButton, {}, QPoint(300, 8));
+    EXPECT_EQ(clips.CurrentClip(), clips.ClipAt(0));
+    RightClick(Row(1));
+    EXPECT_EQ(list->ListMenu(), nullptr);
+}
+
+TEST_F(CliplistView, RemovingTheOnlySelectedClipLeavesNoCurrentClip)
+{
+    AddClips(3);
+    QTest::mousePress(Row(1), Qt::LeftButton, {}, QPoint(300, 8));
+    TVideoInfo *third = clips.ClipAt(2);
+
+    list->suiImageButton_OpenFileClick();
+
+    ASSERT_EQ(clips.Count(), 2);
+    EXPECT_EQ(clips.ClipAt(1), third);
+    EXPECT_EQ(Row(1)->y(), 18);
+    EXPECT_EQ(third->OutputName(), OutputNameOf(1, i_OutputPSPSerialNumber, true));
+    EXPECT_EQ(LabelText(1, "OutputLabel"), third->OutputName());
+    EXPECT_EQ(list->View()->InfoMove()->height(), 36);
+    EXPECT_EQ(clips.CurrentClip(), nullptr);
+    EXPECT_TRUE(startEdit->text().isEmpty());
+    EXPECT_TRUE(stopEdit->text().isEmpty());
+    EXPECT_FALSE(startEdit->isEnabled());
+    EXPECT_FALSE(stopEdit->isEnabled());
+    EXPECT_FALSE(slider->isEnabled());
+    EXPECT_TRUE(intro->isHidden());
+
+    // Nothing selected now: Remove lays out again and removes nothing.
+    list->suiImageButton_OpenFileClick();
+    EXPECT_EQ(clips.Count(), 2);
+}
+
+TEST_F(CliplistView, RemovingTheLastClipBringsTheIntroBack)
+{
+    AddClips(1);
+    list->suiImageButton_OpenFileClick();
+    EXPECT_EQ(clips.Count(), 0);
+    EXPECT_FALSE(intro->isHidden());
+    EXPECT_EQ(list->View()->InfoMove()->height(), 0);
+}
+
+TEST_F(CliplistView, PopupMenuItemsFollowTheList)
+{
+    RightClick(list->View(), QPoint(200, 100));
+    ASSERT_NE(list->ListMenu(), nullptr);
+    const QStringList captions{"Remove Select", "Clear", "", "Add clip(s)..."};
+    QStringList shown;
+    for (QAction *action : list->ListMenu()->actions())
+        shown << action->text();
+    EXPECT_EQ(shown, captions);
+    EXPECT_TRUE(list->ListMenu()->isVisible());
+    EXPECT_FALSE(MenuItem("Remove")->isEnabled());
+    EXPECT_FALSE(MenuItem("Clear")->isEnabled());
+    EXPECT_TRUE(MenuItem("Add")->isEnabled());
+    list->ListMenu()->hide();
+
+    // A left release on the empty part opens nothing.
+    QTest::mouseRelease(list->View(), Qt::LeftButton, {}, QPoint(200, 100));
+    EXPECT_FALSE(list->ListMenu()->isVisible());
+
+    AddClips(2);
+    RightClick(Row(1));
+    EXPECT_TRUE(MenuItem("Remove")->isEnabled());
+    EXPECT_TRUE(MenuItem("Clear")->isEnabled());
+    MenuItem("Remove")->trigger();
+    EXPECT_EQ(clips.Count(), 1);
+
+    list->ListMenu()->hide();
+    RightClick(list->View(), QPoint(200, 100));
+    EXPECT_FALSE(MenuItem("Remove")->isEnabled());
+    EXPECT_TRUE(MenuItem("Clear")->isEnabled());
+
+    prompts.QueueOpenFiles({MediaFile("from menu.avi")});
+    MenuItem("Add")->trigger();
+    EXPECT_EQ(clips.Count(), 2);
+}
+
+TEST_F(CliplistView, ClearByButtonShowsTheIntroButNotFromTheMenu)
+{
+    AddClips(3);
+    list->suiImageButton_ClearClick();
+    EXPECT_EQ(clips.Count(), 0);
+    EXPECT_EQ(clips.CurrentClip(), nullptr);
+    EXPECT_FALSE(intro->isHidden());
+    EXPECT_EQ(list->View()->InfoMove()->height(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(list->View()->InfoMove()->findChildren<ClipRow *>().isEmpty());
+
+    AddClips(2);
+    EXPECT_TRUE(intro->isHidden());
+    RightClick(Row(0));
+    MenuItem("Clear")->trigger();
+    EXPECT_EQ(clips.Count(), 0);
+    EXPECT_TRUE(intro->isHidden());
+    EXPECT_FALSE(startEdit->isEnabled());
+}
+
+TEST_F(CliplistView, TenClipsScrollWithTheThumb)
+{
+    AddClips(10);
+    ClipListView *view = list->View();
+    EXPECT_EQ(view->FirstVisibleRow(), 0);
+
+    struct Step {
+        int thumbTop, firstRow;
+    };
+    const Step steps[] = {{124, 2}, {63, 1}, {2, 0}, {500, 2}, {-40, 0}};
+    for (const Step &step : steps) {
+        DragThumb(step.thumbTop);
+        const int expectedTop = std::clamp(step.thumbTop, 2, 124);
+        EXPECT_EQ(view->Bar()->ThumbTop(), expectedTop);
+        EXPECT_EQ(view->FirstVisibleRow(), step.firstRow) << step.thumbTop;
+        EXPECT_EQ(view->InfoMove()->y(), -18 * step.firstRow);
+        EXPECT_FALSE(view->Bar()->Dragging());
+    }
+
+    // The thumb stays where it is when rows go; the rows follow the shorter list.
+    DragThumb(124);
+    ASSERT_EQ(view->FirstVisibleRow(), 2);
+    QTest::mousePress(Row(9), Qt::LeftButton, {}, QPoint(300, 8));
+    list->suiImageButton_OpenFileClick();
+    EXPECT_EQ(view->Bar()->ThumbTop(), 124);
+    EXPECT_EQ(view->FirstVisibleRow(), 1);
+}
+
+TEST_F(CliplistView, EightClipsDoNotScroll)
+{
+    AddClips(8);
+    DragThumb(124);
+    EXPECT_EQ(list->View()->Bar()->ThumbTop(), 124);
+    EXPECT_EQ(list->View()->InfoMove()->y(), 0);
+}
+
+TEST_F(CliplistView, ThumbFollowsOnlyALeftButtonDrag)
+{
+    AddClips(10);
+    QLabel *thumb = list->View()->Bar()->Thumb();
+    QTest::mousePress(thumb, Qt::RightButton, {}, QPoint(8, 10));
+    EXPECT_FALSE(list->View()->Bar()->Dragging());
+    QMouseEvent move(QEvent::MouseMove, QPointF(8, 10), QPointF(thumb->mapToGlobal(QPoint(8, 80))),
+                     Qt::NoButton, Qt::RightButton, {});
+    QCoreApplication::sendEvent(thumb, &move);
+    EXPECT_EQ(list->View()->Bar()->ThumbTop(), 2);
+}
+
+class CliplistDvd : public ClipListFixture {
+protected:
+    // A disc with or without a DVD video folder, mounted at a real folder.
+    Volume Disc(const QString &name, VolumeKind kind, bool videoFolder, const QString &label)
+    {
+        QDir(media.path()).mkpath(name + (videoFolder ? "/video_ts" : ""));
+        return FakeVolumes::makeVolume(media.filePath(name), kind, label);
+    }
+};
+
+TEST_F(CliplistDvd, ArrivalWithVideoFolderNamesTheTitleAndRemovalClearsTheList)
+{
+    const Volume dvd = volumes.mount(Disc("dvd", VolumeKind::CdRom, true, "  HOLIDAY_2024 "));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(title, "HOLIDAY_2024");
+    EXPECT_EQ(list->DvdWatch().DvdDrive(), dvd.mountPoint);
+
+    AddClips(3);
+    volumes.unmount(dvd.mountPoint);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clips.Count(), 0);
+    EXPECT_EQ(list->DvdWatch().DvdDrive(), "A");
+}
+
+TEST_F(CliplistDvd, OtherVolumesAndBusyListsChangeNothing)
+{
+    AddClips(1);
+    volumes.mount(Disc("dvd", VolumeKind::CdRom, true, "FULL_LIST"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(title.isNull());
+    EXPECT_EQ(list->DvdWatch().DvdDrive(), "A");
+    list->suiImageButton_ClearClick();
+
+    volumes.mount(Disc("usb", VolumeKind::Removable, true, "STICK"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(title.isNull());
+
+    // A data disc names the title but is not remembered.
+    const Volume data = volumes.mount(Disc("cd", VolumeKind::CdRom, false, "DATA"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(title, "DATA");
+    EXPECT_EQ(list->DvdWatch().DvdDrive(), "A");
+
+    AddClips(2);
+    volumes.unmount(data.mountPoint);
+    volumes.unmount(media.filePath("usb"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clips.Count(), 2);
+}
+
+TEST_F(CliplistDvd, ClearingForgetsTheDrive)
+{
+    const Volume dvd = volumes.mount(Disc("dvd", VolumeKind::CdRom, true, "MOVIE"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list->DvdWatch().DvdDrive(), dvd.mountPoint);
+    list->suiImageButton_ClearClick();
+    EXPECT_EQ(list->DvdWatch().DvdDrive(), "A");
+    AddClips(1);
+    volumes.unmount(dvd.mountPoint);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clips.Count(), 1);
+}
