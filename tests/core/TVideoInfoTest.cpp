@@ -2,7 +2,18 @@
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <atomic>
 #include <limits>
+#include <thread>
+
+namespace {
+
+QString OutputNameFor(int i)
+{
+    return QStringLiteral("MAQ7%1.MP4").arg(i % 10000, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 TEST(CoreClip, StartsEmptyWithAnUnnamedBlackPicture)
 {
@@ -141,4 +152,28 @@ TEST(CoreClip, EverySetterTellsTheRow)
     EXPECT_EQ(clip.OutputName(), QLatin1String("MAQ70001.MP4"));
     EXPECT_EQ(clip.InfoText(), QLatin1String("/videos/holiday.avi"));
     EXPECT_EQ(clip.Picture().format(), QImage::Format_RGB888);
+}
+
+TEST(CoreClip, WorkerReadsWhileTheWindowThreadWrites)
+{
+    TVideoInfo clip;
+    std::atomic<bool> done{false};
+    qint64 seen = 0;
+    std::thread worker([&] {
+        while (!done.load()) {
+            seen += clip.SourcePath().size() + clip.OutputName().size() + clip.Picture().width();
+            seen += clip.AudioStreams().has_value() ? 1 : 0;
+        }
+    });
+    for (int i = 0; i < 20000; ++i) {
+        clip.SetSourcePath(QStringLiteral("/videos/clip%1.avi").arg(i));
+        clip.SetOutputName(OutputNameFor(i));
+        clip.SetAudioStreams(i % 2 ? std::optional<QStringList>(QStringList{QStringLiteral("a#0x1")}) : std::nullopt);
+        if (i % 100 == 0)
+            clip.SetPicture(QImage(240, 180, QImage::Format_RGB32));
+    }
+    done = true;
+    worker.join();
+    EXPECT_GT(seen, 0);
+    EXPECT_EQ(clip.SourcePath(), QLatin1String("/videos/clip19999.avi"));
 }
