@@ -27,6 +27,12 @@ QString TsuiMaskEdit::text() const
 void TsuiMaskEdit::setText(const QString &text)
 {
     QLineEdit::setText(mask_.isEmpty() ? text : mask_.displayFromText(text));
+    textToRestore_ = this->text();
+}
+
+void TsuiMaskEdit::clear()
+{
+    setText(QString());
 }
 
 bool TsuiMaskEdit::holdsAcceptableEdit() const
@@ -45,7 +51,7 @@ void TsuiMaskEdit::refuseInput()
 
 void TsuiMaskEdit::fieldEntered()
 {
-    textOnEntry_ = text();
+    textToRestore_ = text();
 }
 
 bool TsuiMaskEdit::fieldLeaving()
@@ -69,7 +75,7 @@ void TsuiMaskEdit::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Escape:
         if (isModified()) {
-            setText(textOnEntry_);
+            setText(textToRestore_);
             return;
         }
         break;

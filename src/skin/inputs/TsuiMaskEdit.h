@@ -8,7 +8,9 @@
 // that mask is "  :  :  ". After an edit that left a required position blank, the field refuses to
 // lose the focus (and Enter): it beeps, keeps the focus with the cursor on the first blank
 // required position, and emits OnInvalidInput with kInvalidInputMessage; OnExit is not emitted.
-// Escape abandons the edit and restores the text the field had when it received the focus.
+// Escape abandons the edit and restores the text the field had when it received the focus, or
+// the text the program set since, so an abandoned edit never brings back a value the program
+// has already replaced.
 class TsuiMaskEdit : public TsuiEdit {
     Q_OBJECT
 public:
@@ -22,8 +24,10 @@ public:
     // The text with blank positions as spaces (QLineEdit::text() would drop them, shifting every
     // later character). Read the field through this class.
     QString text() const;
-    // Sets a text in the form text() gives, spaces standing for blank positions.
+    // Sets a text in the form text() gives, spaces standing for blank positions. Like clear(), a
+    // program's change: it is no edit of the user's.
     void setText(const QString &text);
+    void clear();
 
 signals:
     void OnInvalidInput(const QString &message);
@@ -39,5 +43,5 @@ private:
 
     QString editMask_;
     EditMask mask_;
-    QString textOnEntry_;
+    QString textToRestore_;
 };

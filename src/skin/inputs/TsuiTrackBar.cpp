@@ -165,6 +165,7 @@ void TsuiTrackBar::fitSize()
         resize(width(), std::max(bar.height(), thumb_->height()));
     else
         resize(std::max(bar.width(), thumb_->width()), height());
+    placeThumb();  // a hidden control gets its resize event only when shown
 }
 
 void TsuiTrackBar::resizeEvent(QResizeEvent *event)
