@@ -241,11 +241,40 @@ int Conversion::pullAudio()
             return 0;
         if (ret < 0)
             return ret;
-        ret = encodeAudio(filtered_.get());
-        av_frame_unref(filtered_.get());
+        FramePtr pending = makeFrame();
+        av_frame_move_ref(pending.get(), filtered_.get());
+        pendingAudio_.push_back(std::move(pending));
+        if ((ret = releaseAudio(false)) < 0)
+            return ret;
+    }
+}
+
+int64_t Conversion::videoEndSample() const
+{
+    return av_rescale(framesEncoded_, int64_t(s_.sampleRate) * s_.frameRate.den, s_.frameRate.num);
+}
+
+// Encodes the waiting sound up to where the picture is; the last call cuts it there exactly.
+int Conversion::releaseAudio(bool last)
+{
+    const int64_t limit = videoEndSample();
+    while (!pendingAudio_.empty()) {
+        AVFrame *frame = pendingAudio_.front().get();
+        if (samplesEncoded_ + frame->nb_samples > limit) {
+            if (!last)
+                return 0;
+            if (samplesEncoded_ >= limit) {
+                pendingAudio_.clear();
+                return 0;
+            }
+            frame->nb_samples = static_cast<int>(limit - samplesEncoded_);
+        }
+        const int ret = encodeAudio(frame);
+        pendingAudio_.pop_front();
         if (ret < 0)
             return ret;
     }
+    return 0;
 }
 
 int Conversion::encodeVideo(AVFrame *frame)
@@ -259,10 +288,7 @@ int Conversion::encodeVideo(AVFrame *frame)
     state_.frameEncoded(av_q2d(s_.frameRate));
     if ((ret = writePackets(videoEncoder_, videoOut_)) < 0)
         return ret;
-    if (audioIndex_ < 0)
-        return fillSilence(av_rescale(framesEncoded_, int64_t(s_.sampleRate) * s_.frameRate.den, s_.frameRate.num),
-                           false);
-    return 0;
+    return audioIndex_ < 0 ? fillSilence(videoEndSample(), false) : releaseAudio(false);
 }
 
 int Conversion::encodeAudio(AVFrame *frame)
@@ -334,11 +360,8 @@ int Conversion::finishStreams(bool stopped)
         if ((ret = pullAudio()) < 0)
             return ret;
     }
-    if (audioIndex_ < 0) {
-        const int64_t end = av_rescale(framesEncoded_, int64_t(s_.sampleRate) * s_.frameRate.den, s_.frameRate.num);
-        if ((ret = fillSilence(end, true)) < 0)
-            return ret;
-    }
+    if ((ret = audioIndex_ < 0 ? fillSilence(videoEndSample(), true) : releaseAudio(true)) < 0)
+        return ret;
     if ((ret = videoEncoder_.send(nullptr)) < 0 || (ret = writePackets(videoEncoder_, videoOut_)) < 0)
         return ret;
     if ((ret = audioEncoder_.send(nullptr)) < 0 || (ret = writePackets(audioEncoder_, audioOut_)) < 0)

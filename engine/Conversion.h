@@ -13,6 +13,8 @@
 #include "StreamDecoder.h"
 #include "DVDEncoder.h"
 
+#include <deque>
+
 class Conversion {
 public:
     Conversion(const ConversionSettings &settings, RunState &state, MessageTarget *window);
@@ -34,6 +36,8 @@ private:
     int encodeAudio(AVFrame *frame);
     int writePackets(Encoder &encoder, int stream);
     int fillSilence(int64_t untilSample, bool last);
+    int releaseAudio(bool last);
+    int64_t videoEndSample() const;
 
     const ConversionSettings &s_;
     RunState &state_;
@@ -55,6 +59,8 @@ private:
     int64_t framesEncoded_ = 0, samplesEncoded_ = 0;
     bool videoInputDone_ = false, videoOutputDone_ = false, audioInputDone_ = false;
 
+    // Sound waits here until the picture has reached it, so it never outlasts the picture.
+    std::deque<FramePtr> pendingAudio_;
     FramePtr decoded_ = makeFrame();
     FramePtr filtered_ = makeFrame();
     PacketPtr packet_ = makePacket();

@@ -1,5 +1,7 @@
 #include "InputFile.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -71,12 +73,18 @@ double InputFile::durationSeconds() const
 {
     if (!ctx_)
         return 0;
-    if (ctx_->duration > 0)
-        return ctx_->duration / static_cast<double>(AV_TIME_BASE);
-    const AVStream *v = videoStream();
-    if (v && v->duration > 0)
-        return v->duration * av_q2d(v->time_base);
-    return 0;
+    // From the origin to where the last stream ends: a container's own duration may also count a
+    // lead-in before the first timestamp.
+    double end = 0;
+    for (unsigned i = 0; i < ctx_->nb_streams; ++i) {
+        const AVStream *st = ctx_->streams[i];
+        if (st->discard == AVDISCARD_ALL || st->start_time == AV_NOPTS_VALUE || st->duration <= 0)
+            continue;
+        end = std::max(end, secondsOf(static_cast<int>(i), st->start_time + st->duration));
+    }
+    if (end > 0)
+        return end;
+    return ctx_->duration > 0 ? ctx_->duration / static_cast<double>(AV_TIME_BASE) : 0;
 }
 
 double InputFile::secondsOf(int index, int64_t ts) const

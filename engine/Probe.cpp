@@ -38,36 +38,41 @@ bool representative(double score)
     return score >= 48;
 }
 
-// The best of a few keyframes spread over the file, stopping at the first that shows something.
+// Keeps the better of the held picture and a new candidate; true once the picture shows something.
+bool consider(AVFrame *picture, AVFrame *candidate, double &bestScore)
+{
+    const double score = pictureScore(candidate);
+    if (score > bestScore) {
+        bestScore = score;
+        av_frame_unref(picture);
+        av_frame_move_ref(picture, candidate);
+    }
+    av_frame_unref(candidate);
+    return representative(bestScore);
+}
+
+// The keyframe near a tenth of the file is cheap and usually shows something; when it does not
+// (a fade or a black lead-in), the frames at a few points spread over the file are tried.
 int pickPicture(InputFile &input, VideoFrameReader &reader, AVFrame *picture)
 {
     FramePtr frame = makeFrame();
     double bestScore = -1;
     const double duration = input.durationSeconds();
-    const bool seekable = duration >= 2;
-    constexpr std::array<double, 3> kFractions{0.1, 0.3, 0.5};
-    const int attempts = seekable ? static_cast<int>(kFractions.size()) : 30;
-    for (int i = 0; i < attempts; ++i) {
-        if (seekable && input.seekBefore(duration * kFractions[i]) >= 0)
-            reader.restart();
-        int ret = reader.next(frame.get());
-        if (ret == AVERROR_EOF)
-            break;
-        if (ret < 0) {
-            if (bestScore >= 0)
+    if (duration < 2) {
+        constexpr int kLeadInFrames = 60;
+        for (int i = 0; i < kLeadInFrames && reader.next(frame.get()) >= 0; ++i)
+            if (consider(picture, frame.get(), bestScore))
                 break;
-            return ret;
-        }
-        const double score = pictureScore(frame.get());
-        if (score > bestScore) {
-            bestScore = score;
-            av_frame_unref(picture);
-            av_frame_move_ref(picture, frame.get());
-        }
-        av_frame_unref(frame.get());
-        if (representative(score))
-            break;
+        return bestScore >= 0 ? 0 : AVERROR_INVALIDDATA;
     }
+    constexpr std::array<double, 3> kFractions{0.1, 0.3, 0.5};
+    if (input.seekBefore(duration * kFractions[0]) >= 0)
+        reader.restart();
+    if (reader.next(frame.get()) >= 0 && consider(picture, frame.get(), bestScore))
+        return 0;
+    for (double fraction : kFractions)
+        if (reader.frameAt(duration * fraction, frame.get()) >= 0 && consider(picture, frame.get(), bestScore))
+            return 0;
     return bestScore >= 0 ? 0 : AVERROR_INVALIDDATA;
 }
 }

@@ -47,29 +47,22 @@ int VideoFrameReader::next(AVFrame *frame)
 
 int VideoFrameReader::frameAt(double seconds, AVFrame *frame)
 {
-    // A frame that starts within a millisecond after the second counts as on screen at it.
+    // A frame that starts within a millisecond before the second counts as starting at it.
     constexpr double kTolerance = 0.001;
     if (input_.seekBefore(seconds) >= 0)
         restart();
-    FramePtr candidate = makeFrame();
-    bool have = false;
+    av_frame_unref(last_.get());
     for (;;) {
-        int ret = next(candidate.get());
-        if (ret == AVERROR_EOF)
-            break;
-        if (ret < 0) {
-            if (have)
-                break;
-            return ret;
-        }
-        const bool after = secondsOf(candidate.get()) > seconds + kTolerance;
-        if (after && have)
-            return 0;
         av_frame_unref(frame);
-        av_frame_move_ref(frame, candidate.get());
-        have = true;
-        if (after)
+        const int ret = next(frame);
+        if (ret < 0 && (ret == AVERROR_EOF || last_->buf[0]))
+            break;
+        if (ret < 0)
+            return ret;
+        if (secondsOf(frame) >= seconds - kTolerance)
             return 0;
+        av_frame_unref(last_.get());
+        av_frame_move_ref(last_.get(), frame);
     }
-    return have ? 0 : AVERROR_EOF;
+    return last_->buf[0] ? av_frame_ref(frame, last_.get()) : AVERROR_EOF;
 }

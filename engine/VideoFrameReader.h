@@ -11,8 +11,8 @@ public:
     int open(int threads);
     // 0 = a frame, AVERROR_EOF at the end, else an error.
     int next(AVFrame *frame);
-    // The frame shown at `seconds` since the origin: the last one starting at or before it, or the
-    // first one after a seek that landed late; past the end, the last frame.
+    // The frame at `seconds` since the origin as the ffmpeg tool picks it: the first one starting
+    // at or after it; past the end, the last frame.
     int frameAt(double seconds, AVFrame *frame);
     // After a jump in the file: forget what the decoder holds.
     void restart();
@@ -24,4 +24,5 @@ private:
     StreamDecoder decoder_;
     PacketPtr packet_ = makePacket();
     bool draining_ = false;
+    FramePtr last_ = makeFrame();
 };

@@ -1,0 +1,169 @@
+#include "Conversions.h"
+#include "PspConformity.h"
+#include "TestMedia.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+QByteArray digest(const QString &file)
+{
+    return QCryptographicHash::hash(fileBytes(file), QCryptographicHash::Sha1);
+}
+
+double audioRms(const QString &file)
+{
+    const ToolResult r = runTool("ffmpeg", {"-v", "info", "-i", file, "-map", "0:a", "-af", "astats=measure_overall=RMS_level:measure_perchannel=none",
+                                            "-f", "null", "-"});
+    const QString text = QString::fromUtf8(r.output);
+    const int at = text.lastIndexOf("RMS level dB:");
+    return at < 0 ? -1000 : text.mid(at + 13).section('\n', 0, 0).trimmed().toDouble();
+}
+}
+
+TEST(EngineConversion, StartsAtTheChosenSecondAndHoldsTheRangeExactly)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("long");
+    r.output = dir.filePath("trim.MP4");
+    r.start = "7";
+    r.length = "2";
+    r.frameRate = "25";
+    r.resolution = "320:240";
+    r.frameSize = "320:240";
+    ASSERT_EQ(convert(r), 0);
+
+    PspExpectation e;
+    e.codec = "h264";
+    e.width = 320;
+    e.height = 240;
+    e.frameRate = 25;
+    e.seconds = 2;
+    EXPECT_EQ(pspViolations(r.output, e), QStringList());
+
+    // The first picture is the source's frame at 7 s, not the keyframe before it nor a later one.
+    const std::vector<uint8_t> first = firstFrameGray(r.output, 80, 60);
+    const double atStart = meanAbsDiff(first, toolFrameGray(r.source, 7.0, 80, 60));
+    EXPECT_LT(atStart, 6);
+    EXPECT_LT(atStart, meanAbsDiff(first, toolFrameGray(r.source, 6.92, 80, 60)));
+    EXPECT_LT(atStart, meanAbsDiff(first, toolFrameGray(r.source, 7.08, 80, 60)));
+}
+
+TEST(EngineConversion, LengthZeroRunsToTheEndOfTheSource)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("avi");
+    r.output = dir.filePath("end.MP4");
+    r.start = "1";
+    r.length = "0";
+    r.frameRate = "25";
+    ASSERT_EQ(convert(r), 0);
+    PspExpectation e;
+    e.codec = "h264";
+    e.frameRate = 25;
+    e.seconds = 3;
+    EXPECT_EQ(pspViolations(r.output, e), QStringList());
+}
+
+TEST(EngineConversion, VolumeRaisesTheSoundByTheGivenDecibels)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("avi");
+    r.output = dir.filePath("quiet.MP4");
+    ASSERT_EQ(convert(r), 0);
+    r.output = dir.filePath("loud.MP4");
+    r.volume = "6";
+    ASSERT_EQ(convert(r), 0);
+    EXPECT_NEAR(audioRms(dir.filePath("loud.MP4")) - audioRms(dir.filePath("quiet.MP4")), 6.0, 0.5);
+}
+
+TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("long");
+    r.output = dir.filePath("stopped.MP4");
+    r.length = "0";
+    RecordingWindow window;
+    int32_t result = 1;
+    std::thread worker([&] { result = convert(r, &window); });
+    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
+
+    const auto &engine = EngineLibrary::get();
+    int32_t info[4] = {};
+    while (info[2] < 25) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(engine.getInfo(info), 0);
+    }
+    EXPECT_GT(info[1], 0);
+    EXPECT_EQ(engine.stopConvert(), 0);
+    worker.join();
+
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(QFile::exists(r.output + ".part"));
+    const ToolResult decode = runTool("ffmpeg", {"-v", "error", "-i", r.output, "-f", "null", "-"});
+    EXPECT_EQ(decode.exitCode, 0);
+    EXPECT_TRUE(decode.output.isEmpty()) << decode.output.toStdString();
+    const QJsonObject probe = probeJson(r.output);
+    const double seconds = numberOf(probe["format"].toObject(), "duration");
+    EXPECT_GT(seconds, 0.5);
+    EXPECT_LT(seconds, 29);
+    EXPECT_EQ(engine.stopConvert(), -1) << "nothing runs any more";
+}
+
+TEST(EngineConversion, FailureLeavesNothingBehindAndTheSourceUntouched)
+{
+    QTemporaryDir dir;
+    const QString textFile = dir.filePath("notes.txt");
+    {
+        QFile f(textFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a video");
+    }
+    QFile::copy(mediaPath("avi"), dir.filePath("source.avi"));
+    const QString source = dir.filePath("source.avi");
+    const QByteArray before = digest(source);
+
+    struct Case {
+        const char *why;
+        void (*change)(ConversionRequest &, const QString &dir);
+    };
+    const Case cases[] = {
+        {"unreadable source", [](ConversionRequest &r, const QString &d) { r.source = d + "/notes.txt"; }},
+        {"missing source", [](ConversionRequest &r, const QString &d) { r.source = d + "/gone.avi"; }},
+        {"missing output folder", [](ConversionRequest &r, const QString &d) { r.output = d + "/no/such/OUT.MP4"; }},
+        {"output folder is a file", [](ConversionRequest &r, const QString &d) { r.output = d + "/notes.txt/OUT.MP4"; }},
+        {"output is the source", [](ConversionRequest &r, const QString &d) { r.output = d + "/source.avi"; }},
+        {"unknown video format", [](ConversionRequest &r, const QString &) { r.format = "divx"; }},
+        {"resolution beyond level 3.0", [](ConversionRequest &r, const QString &) { r.resolution = "1280:720"; }},
+        {"no resolution", [](ConversionRequest &r, const QString &) { r.resolution = "nodef"; }},
+        {"frame rate not a number", [](ConversionRequest &r, const QString &) { r.frameRate = "fast"; }},
+        {"frame rate beyond the level", [](ConversionRequest &r, const QString &) { r.frameRate = "60"; }},
+        {"sample rate not for the PSP", [](ConversionRequest &r, const QString &) { r.sampleRate = "44100"; }},
+        {"volume above 10 dB", [](ConversionRequest &r, const QString &) { r.volume = "11"; }},
+        {"negative start", [](ConversionRequest &r, const QString &) { r.start = "-1"; }},
+        {"bit rate not a number", [](ConversionRequest &r, const QString &) { r.videoKbps = "768k"; }},
+        {"audio stream that does not exist", [](ConversionRequest &r, const QString &) { r.audioStream = "3"; }},
+        {"start past the end", [](ConversionRequest &r, const QString &) { r.start = "100"; }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.why);
+        ConversionRequest r;
+        r.source = source;
+        r.output = dir.filePath("OUT.MP4");
+        c.change(r, dir.path());
+        EXPECT_EQ(convert(r), -1);
+        EXPECT_FALSE(QFile::exists(dir.filePath("OUT.MP4")));
+        EXPECT_FALSE(QFile::exists(r.output + ".part"));
+    }
+    EXPECT_EQ(digest(source), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}

@@ -1,0 +1,73 @@
+#include "EngineLibrary.h"
+#include "TestMedia.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::vector<uint8_t> grabbedGray(int width, int height)
+{
+    const uint8_t *pixels = nullptr;
+    int32_t second = 0;
+    EngineLibrary::get().getFrame(width, height, nullptr, &pixels, &second);
+    return pixels ? grayFromBgr(pixels, width * height) : std::vector<uint8_t>();
+}
+}
+
+TEST(EngineGrabber, DeliversTheFrameShownAtEachRequestedSecond)
+{
+    const auto &engine = EngineLibrary::get();
+    const QString source = mediaPath("mkv");
+    const QByteArray path = source.toUtf8();
+    RecordingWindow window;
+    ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
+
+    // Backwards and forwards: each answer is the accurate frame, whatever the previous one was.
+    for (int second : {3, 1, 2}) {
+        SCOPED_TRACE(second);
+        ASSERT_EQ(engine.setNextFrameTime(second), 0);
+        const auto frame = window.take(DVDENCODER_MSG_FRAME);
+        ASSERT_TRUE(frame.has_value());
+        EXPECT_EQ(frame->wparam, 1);
+        const std::vector<uint8_t> grabbed = grabbedGray(128, 72);
+        const double exact = meanAbsDiff(grabbed, toolFrameGray(source, second, 128, 72));
+        EXPECT_LT(exact, 4);
+        EXPECT_LT(exact, meanAbsDiff(grabbed, toolFrameGray(source, second - 0.04, 128, 72)));
+        const uint8_t *pixels = nullptr;
+        int32_t frameTime = -1;
+        engine.getFrame(16, 9, nullptr, &pixels, &frameTime);
+        EXPECT_EQ(frameTime, second);
+    }
+
+    EXPECT_EQ(engine.grabberUnInit(), 0);
+    EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
+}
+
+TEST(EngineGrabber, UnreadableFileStillAnswersEveryMessage)
+{
+    const auto &engine = EngineLibrary::get();
+    RecordingWindow window;
+    ASSERT_EQ(engine.grabberInit(&window, 2, "/nonexistent/clip.mp4", "", "0"), 0);
+    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
+    ASSERT_EQ(engine.setNextFrameTime(5), 0);
+    const auto frame = window.take(DVDENCODER_MSG_FRAME);
+    ASSERT_TRUE(frame.has_value());
+    EXPECT_EQ(frame->wparam, 0);
+    EXPECT_EQ(engine.grabberUnInit(), 0);
+    EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
+    EXPECT_EQ(engine.setNextFrameTime(5), -1) << "no grabber after UnInit";
+}
+
+TEST(EngineGrabber, ClosingWhileAFrameIsSoughtEndsCleanly)
+{
+    const auto &engine = EngineLibrary::get();
+    const QByteArray path = mediaPath("long").toUtf8();
+    RecordingWindow window;
+    ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
+    engine.setNextFrameTime(25);
+    EXPECT_EQ(engine.grabberUnInit(), 0);
+    EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
+    const auto messages = window.all();
+    EXPECT_EQ(messages.back().msg, uint32_t(DVDENCODER_MSG_GRABBER_CLOSED)) << "nothing is posted after 2512";
+}

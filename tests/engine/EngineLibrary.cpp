@@ -1,0 +1,72 @@
+#include "EngineLibrary.h"
+
+#include <dlfcn.h>
+#include <stdexcept>
+#include <string>
+
+namespace {
+template <typename T>
+void bind(void *handle, T &slot, const char *name)
+{
+    slot = reinterpret_cast<T>(dlsym(handle, name));
+    if (!slot)
+        throw std::runtime_error(std::string("missing entry point ") + name);
+}
+}
+
+const EngineLibrary &EngineLibrary::get()
+{
+    static const EngineLibrary library = [] {
+        void *handle = dlopen(ENGINE_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            throw std::runtime_error(dlerror());
+        EngineLibrary l{};
+        bind(handle, l.getFileInfo, "X_GetFileinfo_GetPic");
+        bind(handle, l.getFrame, "X_Get_Frame");
+        bind(handle, l.grabberInit, "X_GetFrame_Init");
+        bind(handle, l.setNextFrameTime, "X_Set_NextFrame_Time");
+        bind(handle, l.grabberUnInit, "X_GetFrame_UnInit");
+        bind(handle, l.convert, "X_SetPar_D2PSP");
+        bind(handle, l.getInfo, "X_Get_Info");
+        bind(handle, l.stopConvert, "X_StopConvert");
+        bind(handle, l.frameJpeg, "X_Get_Frame_JPEG");
+        return l;
+    }();
+    return library;
+}
+
+RecordingWindow::RecordingWindow()
+{
+    post = &RecordingWindow::onPost;
+}
+
+void RecordingWindow::onPost(MessageTarget *self, uint32_t msg, intptr_t wparam, intptr_t)
+{
+    auto *w = static_cast<RecordingWindow *>(self);
+    std::lock_guard lock(w->mutex_);
+    w->messages_.push_back({msg, wparam});
+    w->taken_.push_back(false);
+    w->posted_.notify_all();
+}
+
+std::optional<PostedMessage> RecordingWindow::take(uint32_t msg, int timeoutMs)
+{
+    std::unique_lock lock(mutex_);
+    std::optional<PostedMessage> found;
+    posted_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+        for (size_t i = 0; i < messages_.size(); ++i)
+            if (!taken_[i] && messages_[i].msg == msg) {
+                taken_[i] = true;
+                found = messages_[i];
+                return true;
+            }
+        return false;
+    });
+    return found;
+}
+
+std::vector<PostedMessage> RecordingWindow::all()
+{
+    std::lock_guard lock(mutex_);
+    return messages_;
+}

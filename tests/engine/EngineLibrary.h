@@ -1,0 +1,44 @@
+// The engine loaded the way the program loads it: dlopen of the application folder's library and
+// every entry point bound by name.
+#pragma once
+
+#include "DVDEncoder.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+struct EngineLibrary {
+    static const EngineLibrary &get();
+
+    decltype(&::X_GetFileinfo_GetPic) getFileInfo;
+    decltype(&::X_Get_Frame) getFrame;
+    decltype(&::X_GetFrame_Init) grabberInit;
+    decltype(&::X_Set_NextFrame_Time) setNextFrameTime;
+    decltype(&::X_GetFrame_UnInit) grabberUnInit;
+    decltype(&::X_SetPar_D2PSP) convert;
+    decltype(&::X_Get_Info) getInfo;
+    decltype(&::X_StopConvert) stopConvert;
+    decltype(&::X_Get_Frame_JPEG) frameJpeg;
+};
+
+struct PostedMessage {
+    uint32_t msg;
+    intptr_t wparam;
+};
+
+// A window handle that records what the engine posts, from whichever thread.
+struct RecordingWindow : MessageTarget {
+    RecordingWindow();
+    // The first message numbered `msg` not taken yet; nothing if none came within the time limit.
+    std::optional<PostedMessage> take(uint32_t msg, int timeoutMs = 60000);
+    std::vector<PostedMessage> all();
+
+private:
+    static void onPost(MessageTarget *self, uint32_t msg, intptr_t wparam, intptr_t lparam);
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::vector<PostedMessage> messages_;
+    std::vector<bool> taken_;
+};

@@ -1,0 +1,124 @@
+#include "EngineLibrary.h"
+#include "TestMedia.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+int32_t probe(const QString &path, EngineFileInfo &info)
+{
+    QByteArray buffer = path.toUtf8();
+    buffer.append(QByteArray(10, '\0'));
+    return EngineLibrary::get().getFileInfo(buffer.data(), 10, &info);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+}
+
+TEST(EngineProbe, ReportsTheFactsOfEverySourceKind)
+{
+    struct Case {
+        QString kind;
+        int width, height, duration;
+        int flag, aspectCode, sampleRate;
+        float frameRate;
+    };
+    const Case cases[] = {
+        {"dvd", 720, 480, 4, 0, 3, 48000, 29.97f},  {"avi", 640, 480, 4, 1, 2, 44100, 25.0f},
+        {"mkv", 1280, 720, 4, 1, 3, 48000, 25.0f},  {"webm", 320, 240, 4, 1, 2, 48000, 30.0f},
+        {"silent", 320, 240, 4, 1, 2, 0, 25.0f},    {"phone", 360, 640, 4, 1, 0, 44100, 0.0f},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.kind.toStdString());
+        EngineFileInfo info{};
+        ASSERT_EQ(probe(mediaPath(c.kind), info), 0);
+        EXPECT_EQ(info.width, c.width);
+        EXPECT_EQ(info.height, c.height);
+        EXPECT_EQ(info.duration, c.duration);
+        EXPECT_EQ(info.flag, c.flag);
+        EXPECT_EQ(info.aspectCode, c.aspectCode);
+        EXPECT_EQ(info.sampleRate, c.sampleRate);
+        if (c.frameRate > 0)
+            EXPECT_NEAR(info.frameRate, c.frameRate, 0.01);
+        EXPECT_GT(info.videoBitRate, 0);
+    }
+}
+
+TEST(EngineProbe, RefusesWhatHoldsNoDecodableVideo)
+{
+    QTemporaryDir dir;
+    const QByteArray mkv = fileBytes(mediaPath("mkv"));
+    writeFile(dir.filePath("empty.mp4"), {});
+    writeFile(dir.filePath("text.avi"), "this is not a video\n");
+    writeFile(dir.filePath("truncated.mkv"), mkv.left(600));
+    writeFile(dir.filePath("garbage.mp4"), QByteArray(4096, '\x47'));
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", dir.filePath("sound.wav")}).exitCode, 0);
+    QDir(dir.path()).mkdir("folder.mp4");
+
+    for (const QString name : {"missing.mp4", "empty.mp4", "text.avi", "truncated.mkv", "garbage.mp4", "sound.wav",
+                               "folder.mp4"}) {
+        SCOPED_TRACE(name.toStdString());
+        EngineFileInfo info{};
+        EXPECT_EQ(probe(dir.filePath(name), info), -1);
+    }
+}
+
+// Inputs the fuzzer once found troublesome: each must be answered, never crash.
+TEST(EngineProbe, SurvivesTheFuzzerFindings)
+{
+    const QDir findings(QStringLiteral(ENGINE_FUZZ_FINDINGS_DIR));
+    for (const QFileInfo &file : findings.entryInfoList(QDir::Files)) {
+        SCOPED_TRACE(file.fileName().toStdString());
+        EngineFileInfo info{};
+        const int32_t result = probe(file.filePath(), info);
+        EXPECT_TRUE(result == 0 || result == -1);
+        const uint8_t *pixels = nullptr;
+        int32_t second = 0;
+        EngineLibrary::get().getFrame(32, 24, "2.bmp", &pixels, &second);
+        EXPECT_NE(pixels, nullptr);
+    }
+}
+
+TEST(EngineProbe, PictureAfterProbeShowsTheFileNotItsBlackLeadIn)
+{
+    EngineFileInfo info{};
+    ASSERT_EQ(probe(mediaPath("silent"), info), 0);
+    const uint8_t *pixels = nullptr;
+    int32_t second = -1;
+    EngineLibrary::get().getFrame(240, 180, "2.bmp", &pixels, &second);
+    ASSERT_NE(pixels, nullptr);
+    const std::vector<uint8_t> gray = grayFromBgr(pixels, 240 * 180);
+    double mean = 0;
+    for (uint8_t g : gray)
+        mean += g;
+    EXPECT_GT(mean / gray.size(), 40);
+    EXPECT_GE(second, 1);
+
+    // The picture is the file's own: it matches what the ffmpeg tool shows at that second.
+    const std::vector<uint8_t> tool = toolFrameGray(mediaPath("silent"), second, 240, 180);
+    EXPECT_LT(meanAbsDiff(gray, tool), 20);
+}
+
+TEST(EngineProbe, PictureIsScaledToAnySizeAndBlackWithoutAProbe)
+{
+    EngineFileInfo info{};
+    ASSERT_EQ(probe(mediaPath("dvd"), info), 0);
+    const uint8_t *pixels = nullptr;
+    int32_t second = 0;
+    EXPECT_EQ(EngineLibrary::get().getFrame(240, 136, nullptr, &pixels, &second), 0);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(EngineLibrary::get().getFrame(0, 136, nullptr, &pixels, &second), -1);
+
+    ASSERT_EQ(probe("/nonexistent/file.mp4", info), -1);
+    EXPECT_EQ(EngineLibrary::get().getFrame(8, 6, nullptr, &pixels, &second), -1);
+    ASSERT_NE(pixels, nullptr);
+    for (int i = 0; i < 8 * 6 * 3; ++i)
+        EXPECT_EQ(pixels[i], 0);
+}

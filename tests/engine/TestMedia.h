@@ -1,0 +1,36 @@
+// Small media made with the ffmpeg tool on first use and shared by every engine test process,
+// and the ffprobe/ffmpeg judges of what the engine wrote.
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// The sources the engine must handle: "dvd" (anamorphic 16:9 interlaced MPEG-2 with AC-3 in
+// MPEG-PS, timestamps not at 0), "avi" (4:3 MPEG-4 with MP3), "mkv" (H.264 High 720p with 5.1 AAC),
+// "webm" (VP9/Opus), "silent" (H.264 without sound, black first second), "phone" (portrait VFR
+// H.264 with mono AAC starting at 10 s), "long" (30 s, for trimming and stopping).
+QString mediaPath(const QString &kind);
+QStringList conformitySourceKinds();
+
+struct ToolResult {
+    int exitCode;
+    QByteArray output; // stdout and stderr together
+};
+ToolResult runTool(const QString &program, const QStringList &args);
+
+QJsonObject probeJson(const QString &file);
+QJsonObject streamOf(const QJsonObject &probe, int index);
+double numberOf(const QJsonObject &object, const QString &key);
+
+// width x height gray pixels of the frame the ffmpeg tool extracts at `second` (accurate seek).
+std::vector<uint8_t> toolFrameGray(const QString &file, double second, int width, int height);
+// The same of the first frame of a file.
+std::vector<uint8_t> firstFrameGray(const QString &file, int width, int height);
+std::vector<uint8_t> grayFromBgr(const uint8_t *bgr, int count);
+double meanAbsDiff(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b);
+
+QByteArray fileBytes(const QString &file);
