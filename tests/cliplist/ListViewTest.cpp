@@ -271,3 +271,22 @@ TEST_F(CliplistDvd, ClearingForgetsTheDrive)
     QCoreApplication::processEvents();
     EXPECT_EQ(clips.Count(), 1);
 }
+
+TEST_F(CliplistView, WheelScrollsOneRowANotch)
+{
+    AddClips(11);
+    ClipListView *view = list->View();
+    const auto wheel = [view](int notches) {
+        QWheelEvent event(QPointF(100, 50), QPointF(view->mapToGlobal(QPoint(100, 50))), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view, &event);
+    };
+    const int expected[][2] = {{-1, 1}, {-1, 2}, {-1, 3}, {-1, 3}, {1, 2}, {2, 0}, {1, 0}};
+    for (const auto &step : expected) {
+        wheel(step[0]);
+        EXPECT_EQ(view->FirstVisibleRow(), step[1]);
+    }
+    // Where the wheel puts the thumb, a drag from there agrees.
+    wheel(-3);
+    EXPECT_EQ(view->FirstVisibleRow(), 3 * (view->Bar()->ThumbTop() - 2) / 122);
+}

@@ -6,6 +6,8 @@
 #include "ClipScrollBar.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <algorithm>
 
 ClipListView::ClipListView(ClipList &clips, QWidget *parent)
     : QWidget(parent), clips_(clips), ticked_(TickedPicture()), unticked_(UntickedPicture())
@@ -91,6 +93,19 @@ void ClipListView::ScrollRows()
         return;
     infoMove_->move(0, -ClipRow::Pitch * first);
     infoMove_->repaint();
+}
+
+void ClipListView::wheelEvent(QWheelEvent *event)
+{
+    // One row a notch: the thumb goes to the first place that shows the next row.
+    event->accept();
+    const int hidden = clips_.Count() - VisibleRows;
+    const int notches = event->angleDelta().y() / 120;
+    if (hidden <= 0 || notches == 0)
+        return;
+    const int first = std::clamp(FirstVisibleRow() - notches, 0, hidden);
+    bar_->SetThumbTop(ClipScrollBar::ThumbMin + (first * ClipScrollBar::Travel + hidden - 1) / hidden);
+    ScrollRows();
 }
 
 void ClipListView::mousePressEvent(QMouseEvent *event)

@@ -20,8 +20,7 @@ ClipRow::ClipRow(TVideoInfo *clip, const QImage &ticked, const QImage &unticked,
     tickImage_ = new QLabel(this);
     tickImage_->setObjectName(QStringLiteral("TickImage"));
     tickImage_->setGeometry(1, 1, 15, 15);
-    tickImage_->setEnabled(false);
-    tickImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A label takes no press of its own: a press on the tick is a press on the row.
     connect(clip, &TVideoInfo::Changed, this, &ClipRow::FollowClip);
     FollowClip();
 }

@@ -35,6 +35,11 @@ int ClipScrollBar::ThumbTop() const
     return thumb_->y();
 }
 
+void ClipScrollBar::SetThumbTop(int top)
+{
+    thumb_->move(thumb_->x(), Clamp(top, ThumbMin, ThumbMax));
+}
+
 bool ClipScrollBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != thumb_)
@@ -51,10 +56,7 @@ bool ClipScrollBar::eventFilter(QObject *watched, QEvent *event)
         if (!dragging_)
             return true;
         auto *mouse = static_cast<QMouseEvent *>(event);
-        const int top = Clamp(downTop_ + mouse->globalPosition().toPoint().y() - downCursor_.y(),
-                              ThumbMin, ThumbMax);
-        if (top != thumb_->y())
-            thumb_->move(thumb_->x(), top);
+        SetThumbTop(downTop_ + mouse->globalPosition().toPoint().y() - downCursor_.y());
         emit ThumbMoved();
         return true;
     }

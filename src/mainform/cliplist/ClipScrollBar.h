@@ -21,6 +21,7 @@ public:
 
     QLabel *Thumb() const { return thumb_; }   // Image_Bar
     int ThumbTop() const;
+    void SetThumbTop(int top);   // kept on the track
     bool Dragging() const { return dragging_; }
     void StopDragging() { dragging_ = false; }
 
