@@ -1,0 +1,269 @@
+#include "NamedPicture.h"
+#include "SkinLayout.h"
+#include "SkinPictureNames.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+using namespace SkinArt;
+namespace L = MainFormLayout;
+namespace N = SkinPictureName;
+
+namespace {
+
+void drawListArea(QPainter &p)
+{
+    const QRect list = L::Panel_Info;
+    const QRect frame(list.left() - 6, L::HeadingTop - 5, list.width() + 12, list.bottom() - L::HeadingTop + 12);
+    drawWell(p, frame, 7);
+    // Column headings.
+    const QRect band(list.left(), L::HeadingTop, list.width(), list.top() - L::HeadingTop - 2);
+    QLinearGradient head(0, band.top(), 0, band.bottom());
+    head.setColorAt(0, QColor::fromRgb(0xFF2E3744));
+    head.setColorAt(1, QColor::fromRgb(0xFF232A34));
+    p.fillRect(band, head);
+    const struct { int left; const char *text; } columns[] = {
+        {L::ColumnName, "Clip Name"}, {L::ColumnInfo, "Clip Information"},
+        {L::ColumnDuration, "Duration"}, {L::ColumnOutput, "Output"}};
+    for (const auto &column : columns) {
+        if (column.left > 0)
+            p.fillRect(QRect(band.left() + column.left - 4, band.top() + 3, 1, band.height() - 6),
+                       QColor::fromRgb(0xFF465163));
+        drawText(p, QRect(band.left() + column.left + 6, band.top(), 120, band.height()),
+                 QString::fromLatin1(column.text), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    // Striped row backgrounds behind the rows, one pixel of gap between rows.
+    for (int row = 0; row < L::VisibleRows; ++row) {
+        const QRect r(list.left(), list.top() + row * L::RowPitch, L::Panel_Bar.left(), L::RowHeight);
+        p.fillRect(r, QColor::fromRgb(row % 2 ? Colour::RowStripeAlt : Colour::RowStripe));
+    }
+}
+
+void drawPreviewArea(QPainter &p)
+{
+    const QRect pane = L::Panel_Preview;
+    drawText(p, QRect(pane.left(), L::HeadingTop - 12, pane.width(), 14),
+             QStringLiteral("PREVIEW"), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
+    drawWell(p, pane.adjusted(-6, -6, 6, 6), 7);
+    p.fillRect(pane, Qt::black);
+    drawGroup(p, QRect(pane.left() - 6, L::Panel_Progress.top() - 14, pane.width() + 12, 38));
+}
+
+void drawTrimAndOutputRow(QPainter &p)
+{
+    for (const QRect &field : {L::suiEdit_Start, L::suiEdit_Stop, L::suiEdit_OutputFolder})
+        drawFieldFrame(p, field);
+}
+
+void drawSettingsArea(QPainter &p)
+{
+    drawGroup(p, L::SettingsArea.adjusted(0, -4, 0, 4));
+    // A soft glow behind the start button.
+    QRadialGradient glow(QRectF(L::StartConvert).center(), L::StartConvert.width() * 0.62);
+    glow.setColorAt(0, QColor(47, 143, 232, 90));
+    glow.setColorAt(0.7, QColor(47, 143, 232, 25));
+    glow.setColorAt(1, QColor(47, 143, 232, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(QRectF(L::StartConvert).adjusted(-14, -14, 14, 14));
+}
+
+QImage mainSkin(const QImage &plain)
+{
+    QImage skin = plain;
+    QPainter p(&skin);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Tool bar band.
+    const QRect toolbar(L::OpenDir.left() - 8, L::OpenDir.top() - 4,
+                        L::Option.right() - L::OpenDir.left() + 17, L::ToolButton.height() + 8);
+    drawGroup(p, toolbar);
+    drawText(p, QRect(toolbar.right() + 18, toolbar.top(), 420, toolbar.height()),
+             QStringLiteral("Video to PSP converter"), Colour::TextDim, 12, false,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    drawPreviewArea(p);
+    drawListArea(p);
+    drawTrimAndOutputRow(p);
+    drawSettingsArea(p);
+    return skin;
+}
+
+QImage sliderTrack()
+{
+    QImage image(L::Image_ProgressBack.size(), QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(0xFF262D37));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath groove;
+    groove.addRoundedRect(QRectF(2, 5.5, image.width() - 4, 5), 2.5, 2.5);
+    p.fillPath(groove, QColor::fromRgb(0xFF0A0C0F));
+    p.setPen(QPen(QColor::fromRgb(0xFF3C4654), 1));
+    p.drawLine(QPointF(4, 11.5), QPointF(image.width() - 4, 11.5));
+    return image;
+}
+
+QImage marker(ButtonState state, bool left)
+{
+    QImage image(L::Marker, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(0xFF262D37));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRgb top = state == ButtonState::Hover ? 0xFFB7DEFF : state == ButtonState::Down ? 0xFF3D8FD8 : 0xFFE8EDF3;
+    const QRgb bottom = state == ButtonState::Down ? 0xFF1F5A94 : 0xFF8C99AA;
+    QPainterPath shape;
+    // A tab pointing at the range: the start marker leans right, the end marker left.
+    const qreal w = image.width(), h = image.height();
+    if (left) {
+        shape.moveTo(0.5, 0.5);
+        shape.lineTo(w - 0.5, 0.5);
+        shape.lineTo(w - 0.5, h - 0.5);
+        shape.lineTo(0.5, h - 4);
+    } else {
+        shape.moveTo(0.5, 0.5);
+        shape.lineTo(w - 0.5, 0.5);
+        shape.lineTo(w - 0.5, h - 4);
+        shape.lineTo(0.5, h - 0.5);
+    }
+    shape.closeSubpath();
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0, QColor::fromRgb(top));
+    g.setColorAt(1, QColor::fromRgb(bottom));
+    p.fillPath(shape, g);
+    p.setPen(QPen(QColor::fromRgb(0xFF0B0E12), 1));
+    p.drawPath(shape);
+    return image;
+}
+
+QImage stretchBar()
+{
+    QImage image(L::Image_Stretch, QImage::Format_RGB32);
+    const QRgb rows[] = {0xFF0E3A66, 0xFF6DB8FF, 0xFF4AA3F5, 0xFF2F8FE8, 0xFF2A84D8, 0xFF2277C6, 0xFF1B64A8, 0xFF0E3A66};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, rows[y]);
+    return image;
+}
+
+QImage scrollTrack()
+{
+    QImage image(L::Image_BarBack, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(0xFF12161B));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath groove;
+    groove.addRoundedRect(QRectF(6.5, 3.5, 6, image.height() - 7), 3, 3);
+    p.fillPath(groove, QColor::fromRgb(0xFF07090B));
+    p.setPen(QColor::fromRgb(0xFF2A313B));
+    p.drawLine(QPointF(0.5, 0), QPointF(0.5, image.height()));
+    return image;
+}
+
+QImage scrollThumb()
+{
+    QImage image(L::Image_Bar, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(0xFF12161B));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath thumb;
+    thumb.addRoundedRect(QRectF(2.5, 0.5, image.width() - 5, image.height() - 1), 4, 4);
+    QLinearGradient g(0, 0, image.width(), 0);
+    g.setColorAt(0, QColor::fromRgb(0xFF5C6B80));
+    g.setColorAt(1, QColor::fromRgb(0xFF3A4555));
+    p.fillPath(thumb, g);
+    p.setPen(QPen(QColor::fromRgb(0xFF0B0E12), 1));
+    p.drawPath(thumb);
+    for (int i = -1; i <= 1; ++i)
+        p.fillRect(QRectF(6, image.height() / 2.0 + i * 3 - 0.5, 5, 1), QColor::fromRgb(0xFF9AA8BA));
+    return image;
+}
+
+QImage tickBoxes()
+{
+    QImage image(L::Image_Chk, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(Colour::RowStripe));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int box = 0; box < 2; ++box) {
+        const QRectF r(box * 15 + 1.5, 1.5, 12, 12);
+        QPainterPath path;
+        path.addRoundedRect(r, 2.5, 2.5);
+        p.fillPath(path, QColor::fromRgb(box ? Colour::Accent : 0xFF0B0E12));
+        p.setPen(QPen(QColor::fromRgb(box ? Colour::AccentLight : 0xFF5E6875), 1));
+        p.drawPath(path);
+        if (box) {
+            p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF({QPointF(19, 7.5), QPointF(21.5, 10.5), QPointF(26, 4.5)}));
+        }
+    }
+    return image;
+}
+
+QImage addProgressBackground()
+{
+    QImage image(L::Panel_AddProgress.size(), QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(Colour::WellFill));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath box;
+    box.addRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    QLinearGradient g(0, 0, 0, image.height());
+    g.setColorAt(0, QColor::fromRgb(0xFF333D4B));
+    g.setColorAt(1, QColor::fromRgb(0xFF212832));
+    p.fillPath(box, g);
+    p.setPen(QPen(QColor::fromRgb(Colour::Accent), 1));
+    p.drawPath(box);
+    const QRect bar = L::Panel_Progress1.adjusted(-2, -2, 2, 2);
+    p.fillRect(bar, QColor::fromRgb(0xFF07090B));
+    return image;
+}
+
+QImage progressPicture()
+{
+    QImage image(1, 5, QImage::Format_RGB32);
+    const QRgb rows[] = {0xFF9AD2FF, 0xFF5AAEF7, 0xFF2F8FE8, 0xFF2277C6, 0xFF174F87};
+    for (int y = 0; y < 5; ++y)
+        image.setPixel(0, y, rows[y]);
+    return image;
+}
+
+} // namespace
+
+PictureList mainFormPictures()
+{
+    PictureList out;
+    const QImage plain = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("PocketReel"));
+    const QImage skin = mainSkin(plain);
+    out.append({N::MainForm, skin});
+    out.append({N::Intro, introPicture(plain.copy(L::Panel_Intro))});
+
+    const struct { const char *name; QRect rect; Glyph glyph; } title[] = {
+        {N::Help, L::Help, Glyph::Help}, {N::Min, L::Min, Glyph::Minimise}, {N::Close, L::Close, Glyph::Close}};
+    for (const auto &b : title)
+        addButtonStates(out, b.name, false, [&](ButtonState s) { return titleButton(skin.copy(b.rect), s, b.glyph); });
+
+    const struct { const char *name; QRect rect; Glyph glyph; const char *caption; } tools[] = {
+        {N::OpenDir, L::OpenDir, Glyph::Add, "Add"}, {N::OpenFile, L::OpenFile, Glyph::Remove, "Remove"},
+        {N::Clear, L::Clear, Glyph::Clear, "Clear"}, {N::Option, L::Option, Glyph::Option, "Option"}};
+    for (const auto &b : tools)
+        addButtonStates(out, b.name, false, [&](ButtonState s) {
+            return toolButton(skin.copy(b.rect), s, b.glyph, QString::fromLatin1(b.caption));
+        });
+
+    addButtonStates(out, N::Snapshoot, true,
+                    [&](ButtonState s) { return smallButton(skin.copy(L::Snapshoot), s, Glyph::Camera, {}); });
+    addButtonStates(out, N::Browse, false,
+                    [&](ButtonState s) { return keyedButton(L::Browse.size(), s, Glyph::Folder, QStringLiteral("Browse")); });
+    addButtonStates(out, N::StartConvert, false, [&](ButtonState s) {
+        return roundButton(skin.copy(L::StartConvert), s, Glyph::Play, QStringLiteral("START"));
+    });
+
+    out.append({N::ProgressBack, sliderTrack()});
+    out.append({N::Stretch, stretchBar()});
+    addButtonStates(out, N::MarkerLeft, false, [](ButtonState s) { return marker(s, true); });
+    addButtonStates(out, N::MarkerRight, false, [](ButtonState s) { return marker(s, false); });
+    out.append({N::BarBack, scrollTrack()});
+    out.append({N::Bar, scrollThumb()});
+    out.append({N::Chk, tickBoxes()});
+    out.append({N::AddProgress, addProgressBackground()});
+    out.append({N::Progress, progressPicture()});
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "SkinArt.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+struct NamedPicture {
+    QString name;
+    QImage image;
+};
+using PictureList = QList<NamedPicture>;
+
+// Appends "<name>.<state>" for each state, drawing each face with makeFace(state).
+template <typename MakeFace>
+void addButtonStates(PictureList &out, const QString &name, bool withDisabled, MakeFace makeFace)
+{
+    for (SkinArt::ButtonState state : SkinArt::AllButtonStates) {
+        if (state == SkinArt::ButtonState::Disabled && !withDisabled)
+            continue;
+        out.append({name + QLatin1Char('.') + QLatin1String(SkinArt::stateName(state)), makeFace(state)});
+    }
+}
+
+PictureList mainFormPictures();
+QImage introPicture(const QImage &background);
+PictureList processFormPictures();

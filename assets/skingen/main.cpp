@@ -1,0 +1,57 @@
+// Draws the skin and button pictures and the cursor files at build time.
+// Usage: pocketreel_skingen <picture folder> <qrc file> <application folder>
+
+#include "CursorFiles.h"
+#include "NamedPicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+bool writeQrc(const QString &path, const PictureList &pictures)
+{
+    QByteArray text = "<RCC>\n  <qresource prefix=\"/skin\">\n";
+    for (const NamedPicture &picture : pictures)
+        text += "    <file>" + picture.name.toUtf8() + ".png</file>\n";
+    text += "  </qresource>\n</RCC>\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s <picture folder> <qrc file> <application folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir pictureDir(QString::fromLocal8Bit(argv[1]));
+    if (!pictureDir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    PictureList pictures = mainFormPictures();
+    pictures += processFormPictures();
+    for (const NamedPicture &picture : pictures) {
+        const QString path = pictureDir.filePath(picture.name + QStringLiteral(".png"));
+        if (!picture.image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    if (!writeQrc(QString::fromLocal8Bit(argv[2]), pictures)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    if (!writeCursorFiles(QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "cannot write the cursor files into %s\n", argv[3]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,45 @@
+#include "AppWindows.h"
+#include "QtPrompts.h"
+#include "StartupReport.h"
+#include "TMainForm.h"
+#include "TOptionForm.h"
+#include "TProcessForm.h"
+#include "core/AppGlobals.h"
+#include "platform/SingleInstance.h"
+
+#include <QApplication>
+#include <exception>
+
+int main(int argc, char **argv)
+{
+    SingleInstance instance(ProductName);
+    if (!instance.TryAcquire())
+        return -1;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProductName);
+    QApplication::setApplicationDisplayName(DisplayProductName);
+    QtPrompts prompts;
+    Prompts::Install(&prompts);
+
+    try {
+        MainForm = new TMainForm;
+        OptionForm = new TOptionForm;
+        ProcessForm = new TProcessForm;
+        MainForm->setWindowTitle(ProductName);
+    } catch (const std::exception &error) {
+        prompts.Error(QString::fromLocal8Bit(error.what()));
+        return 0;
+    } catch (...) {
+        prompts.Error(QString());
+        return 0;
+    }
+
+    ReportWhenShown(MainForm);
+    MainForm->show();
+    const int status = app.exec();
+    delete ProcessForm;
+    delete OptionForm;
+    delete MainForm;
+    return status;
+}

@@ -1,0 +1,5 @@
+#include "AppWindows.h"
+
+TMainForm *MainForm = nullptr;
+TOptionForm *OptionForm = nullptr;
+TProcessForm *ProcessForm = nullptr;

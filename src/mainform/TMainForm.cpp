@@ -1,0 +1,283 @@
+#include "TMainForm.h"
+
+#include "ScreenCursors.h"
+#include "SkinPictures.h"
+#include "TsuiImageButton.h"
+#include "TsuiImagePanel.h"
+#include "TsuiSkinForm.h"
+#include "core/AppGlobals.h"
+#include "platform/FloatingPoint.h"
+#include "platform/Prompts.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
+#include "TsuiComboBox.h"
+#include "TsuiEdit.h"
+#include "TsuiMaskEdit.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace L = MainFormLayout;
+namespace N = SkinPictureName;
+
+namespace {
+
+TsuiImageButton *imageButton(QWidget *parent, const char *pictures, const QRect &place)
+{
+    auto *button = new TsuiImageButton(parent);
+    applyButtonPictures(*button, QLatin1String(pictures));
+    button->move(place.topLeft());
+    return button;
+}
+
+QLabel *pictureLabel(QWidget *parent, const char *picture, const QPoint &place)
+{
+    auto *label = new QLabel(parent);
+    label->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(picture))));
+    label->adjustSize();
+    label->move(place);
+    return label;
+}
+
+QLabel *caption(QWidget *parent, const QString &text, const QRect &place)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent)
+    : QWidget(parent), messageTarget_(this)
+{
+    MaskFloatingPointExceptions();
+    setWindowTitle(DisplayProductName);
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    setFont(tahoma);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, QColor(0xE8, 0xED, 0xF3));
+    setPalette(colours);
+
+    skin_ = new TsuiSkinForm(this);
+    skin_->setGlyph(skinPicture(QLatin1String(N::MainForm)));
+
+    CreateTitleAndToolBar();
+    CreatePreview();
+    CreateTimesAndOutputFolder();
+    CreateStreamSelectors();
+    suiImageButton_StartConvert = imageButton(this, N::StartConvert, L::StartConvert);
+    CreateIntro();
+
+    i_OutputPSPSerialNumber = 1;
+    LoadCursors();
+    RaiseOverlays();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateTitleAndToolBar()
+{
+    suiImageButton_Help = imageButton(this, N::Help, L::Help);
+    suiImageButton_Min = imageButton(this, N::Min, L::Min);
+    suiImageButton_Close = imageButton(this, N::Close, L::Close);
+    suiImageButton_OpenDir = imageButton(this, N::OpenDir, L::OpenDir);
+    suiImageButton_OpenFile = imageButton(this, N::OpenFile, L::OpenFile);
+    suiImageButton_Clear = imageButton(this, N::Clear, L::Clear);
+    suiImageButton_Option = imageButton(this, N::Option, L::Option);
+    connect(suiImageButton_Min, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_MinClick);
+    connect(suiImageButton_Close, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_CloseClick);
+}
+
+void TMainForm::CreatePreview()
+{
+    Panel_Preview = new QWidget(this);
+    Panel_Preview->setGeometry(L::Panel_Preview);
+    Panel_Preview->setAutoFillBackground(true);
+    QPalette black = Panel_Preview->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    Panel_Preview->setPalette(black);
+    Image_Preview = new QLabel(Panel_Preview);
+    Image_Preview->setGeometry(Panel_Preview->rect());
+    Image_Preview->setAlignment(Qt::AlignCenter);
+    Label_Info = new QLabel(QStringLiteral("Seeking please wait..."), Panel_Preview);
+    QFont bold = font();
+    bold.setBold(true);
+    Label_Info->setFont(bold);
+    QPalette lime = Label_Info->palette();
+    lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    Label_Info->setPalette(lime);
+    Label_Info->adjustSize();
+    Label_Info->move(L::Label_Info);
+    Label_Info->hide();
+
+    Panel_Progress = new QWidget(this);
+    Panel_Progress->setGeometry(L::Panel_Progress);
+    Image_ProgressBack = pictureLabel(Panel_Progress, N::ProgressBack, L::Image_ProgressBack.topLeft());
+    Image_Stretch = pictureLabel(Panel_Progress, N::Stretch, QPoint(0, L::StretchTop));
+    Image_Stretch->setScaledContents(true);
+    Image_Left = imageButton(Panel_Progress, N::MarkerLeft, QRect(QPoint(0, L::MarkerTop), L::Marker));
+    Image_Right = imageButton(Panel_Progress, N::MarkerRight,
+                              QRect(QPoint(L::Panel_Progress.width() - L::Marker.width(), L::MarkerTop), L::Marker));
+
+    suiImageButton_Snapshoot = imageButton(this, N::Snapshoot, L::Snapshoot);
+}
+
+void TMainForm::CreateTimesAndOutputFolder()
+{
+    Label_Start = caption(this, QStringLiteral("Start Time :"), L::Label_Start);
+    suiEdit_Start = new TsuiMaskEdit(this);
+    suiEdit_Start->setGeometry(L::suiEdit_Start);
+    Label_Stop = caption(this, QStringLiteral("End Time :"), L::Label_Stop);
+    suiEdit_Stop = new TsuiMaskEdit(this);
+    suiEdit_Stop->setGeometry(L::suiEdit_Stop);
+    for (TsuiMaskEdit *field : {suiEdit_Start, suiEdit_Stop}) {
+        field->setEditMask(QStringLiteral("!90:00:00;1;_"));
+        field->setMaxLength(8);
+        field->setEnabled(false);
+    }
+
+    Label_OutputFolder = caption(this, QStringLiteral("Output Folder :"), L::Label_OutputFolder);
+    suiEdit_OutputFolder = new TsuiEdit(this);
+    suiEdit_OutputFolder->setGeometry(L::suiEdit_OutputFolder);
+    suiEdit_OutputFolder->setReadOnly(true);
+    suiEdit_OutputFolder->setColor(QColor(218, 218, 218));
+    suiImageButton_Browse = imageButton(this, N::Browse, L::Browse);
+    suiImageButton_Browse->setTransparent(true);
+    connect(suiImageButton_Browse, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_BrowseClick);
+}
+
+void TMainForm::CreateStreamSelectors()
+{
+    Label_Audio = caption(this, QStringLiteral("Audio :"), L::suiComboBox_Audio.translated(-40, 0));
+    suiComboBox_Audio = new TsuiComboBox(this);
+    suiComboBox_Audio->setGeometry(L::suiComboBox_Audio);
+    Label_Subtitle = caption(this, QStringLiteral("Subtitle :"), L::suiComboBox_Subtitle.translated(-50, 0));
+    suiComboBox_Subtitle = new TsuiComboBox(this);
+    suiComboBox_Subtitle->setGeometry(L::suiComboBox_Subtitle);
+}
+
+void TMainForm::CreateIntro()
+{
+    Panel_Intro = new TsuiImagePanel(this);
+    Panel_Intro->setGeometry(L::Panel_Intro);
+    Image = pictureLabel(Panel_Intro, N::Intro, QPoint(0, 0));
+    Image->installEventFilter(this);
+}
+
+void TMainForm::LoadCursors()
+{
+    const struct { int id; const char *file; } cursors[] = {{crDragWE, "DragWE.cur"}, {crPress, "Press.cur"}};
+    for (const auto &entry : cursors)
+        if (const auto cursor = loadCursorFile(path_PNG + QStringLiteral("Cursor/") + QLatin1String(entry.file)))
+            installScreenCursor(entry.id, *cursor);
+    Image_Left->setCursor(screenCursor(crDragWE));
+    Image_Right->setCursor(screenCursor(crDragWE));
+}
+
+void TMainForm::RaiseOverlays(QWidget *addProgressPanel)
+{
+    if (addProgressPanel)
+        addProgressPanel->raise();
+    Panel_Intro->raise();
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    if (messages_.Dispatch(event))
+        return true;
+    return QWidget::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    CentreOnScreen();
+    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+    Label_Info->hide();
+    Panel_Intro->show();
+    emit FirstShown();
+    repaint();
+}
+
+void TMainForm::CentreOnScreen()
+{
+    if (const QScreen *where = screen())
+        move(where->availableGeometry().center() - rect().center());
+}
+
+void TMainForm::suiImageButton_CloseClick()
+{
+    if (!Label_Info->isHidden()) {
+        Prompts::Current().Information(QStringLiteral("Seeking file, please waiting."));
+        return;
+    }
+    SaveOptions();
+    close();
+}
+
+void TMainForm::suiImageButton_MinClick()
+{
+    showMinimized();
+}
+
+void TMainForm::suiImageButton_BrowseClick()
+{
+    const QString folder = Prompts::Current().ChooseFolder(QStringLiteral("Please select Output Folder:"));
+    if (folder.isEmpty())
+        return;
+    repaint();
+    g_s_OutputFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    SaveOptions();
+    suiEdit_OutputFolder->setText(g_s_OutputFolder);
+}
+
+void TMainForm::SaveOptions()
+{
+    emit SaveOptionsRequested();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Image) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: ImageMouseDown(static_cast<QMouseEvent &>(*event)); return true;
+        case QEvent::MouseMove: ImageMouseMove(static_cast<QMouseEvent &>(*event)); return true;
+        case QEvent::MouseButtonRelease: ImageMouseUp(static_cast<QMouseEvent &>(*event)); return true;
+        default: break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::ImageMouseDown(const QMouseEvent &event)
+{
+    IntroDragging = event.button() == Qt::LeftButton;
+    if (!IntroDragging)
+        return;
+    IntroDownCursor = event.globalPosition().toPoint();
+    IntroDownLeft = x();
+    IntroDownTop = y();
+}
+
+void TMainForm::ImageMouseMove(const QMouseEvent &event)
+{
+    if (!IntroDragging || !(event.buttons() & Qt::LeftButton))
+        return;
+    const QPoint cursor = event.globalPosition().toPoint();
+    const QPoint target(IntroDownLeft + cursor.x() - IntroDownCursor.x(), IntroDownTop + cursor.y() - IntroDownCursor.y());
+    if (target != pos())
+        move(target);
+}
+
+void TMainForm::ImageMouseUp(const QMouseEvent &event)
+{
+    if (event.button() == Qt::LeftButton)
+        IntroDragging = false;
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "platform/WindowMessage.h"
+
+#include <QPoint>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class TsuiEdit;
+class TsuiImageButton;
+class TsuiImagePanel;
+class TsuiMaskEdit;
+class TsuiSkinForm;
+
+// The main window: a frameless window shaped by its skin. It owns the controls, routes the
+// numbered window messages and runs the window's life cycle; the clip list, the preview and the
+// settings panel are components that plug into the controls below and into Messages().
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    TsuiSkinForm *Skin() const { return skin_; }
+    // The window handle handed to the engine: messages posted to it arrive in Messages().
+    MessageTarget *Handle() { return messageTarget_.Handle(); }
+    WindowMessageTarget &MessageTargetOf() { return messageTarget_; }
+    // Handlers by message number: 537 drive notifications, 2312/2412/2512 the frame grabber.
+    WindowMessageDispatcher &Messages() { return messages_; }
+
+    // Title bar and tool bar.
+    TsuiImageButton *suiImageButton_Help = nullptr;
+    TsuiImageButton *suiImageButton_Min = nullptr;
+    TsuiImageButton *suiImageButton_Close = nullptr;
+    TsuiImageButton *suiImageButton_OpenDir = nullptr;   // "Add"
+    TsuiImageButton *suiImageButton_OpenFile = nullptr;  // "Remove"
+    TsuiImageButton *suiImageButton_Clear = nullptr;
+    TsuiImageButton *suiImageButton_Option = nullptr;
+
+    // Preview pane, range slider and snapshot.
+    QWidget *Panel_Preview = nullptr;
+    QLabel *Image_Preview = nullptr;
+    QLabel *Label_Info = nullptr;
+    QWidget *Panel_Progress = nullptr;
+    QLabel *Image_ProgressBack = nullptr;
+    QLabel *Image_Stretch = nullptr;
+    TsuiImageButton *Image_Left = nullptr;
+    TsuiImageButton *Image_Right = nullptr;
+    TsuiImageButton *suiImageButton_Snapshoot = nullptr;
+
+    // Trim times and output folder.
+    QLabel *Label_Start = nullptr;
+    TsuiMaskEdit *suiEdit_Start = nullptr;
+    QLabel *Label_Stop = nullptr;
+    TsuiMaskEdit *suiEdit_Stop = nullptr;
+    QLabel *Label_OutputFolder = nullptr;
+    TsuiEdit *suiEdit_OutputFolder = nullptr;
+    TsuiImageButton *suiImageButton_Browse = nullptr;
+
+    // Stream selectors of the current clip, outside the visible client area.
+    QLabel *Label_Audio = nullptr;
+    QComboBox *suiComboBox_Audio = nullptr;
+    QLabel *Label_Subtitle = nullptr;
+    QComboBox *suiComboBox_Subtitle = nullptr;
+
+    TsuiImageButton *suiImageButton_StartConvert = nullptr;
+
+    // The intro picture that covers the preview and the list while the list is empty.
+    TsuiImagePanel *Panel_Intro = nullptr;
+    QLabel *Image = nullptr;
+
+    // Brings the overlays to the front, in this order: the adding progress panel (when a
+    // component placed one) and the intro.
+    void RaiseOverlays(QWidget *addProgressPanel = nullptr);
+
+    void suiImageButton_CloseClick();
+    void suiImageButton_MinClick();
+    void suiImageButton_BrowseClick();
+
+signals:
+    // The first show, after this window's own first-show steps; components reset their state.
+    void FirstShown();
+    // The options are to be written (close button, output folder chosen). Connected to the
+    // options store; its failure is that store's to report.
+    void SaveOptionsRequested();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void CreateTitleAndToolBar();
+    void CreatePreview();
+    void CreateTimesAndOutputFolder();
+    void CreateStreamSelectors();
+    void CreateIntro();
+    void LoadCursors();
+    void CentreOnScreen();
+    void SaveOptions();
+
+    // Dragging the window by the intro picture.
+    void ImageMouseDown(const QMouseEvent &event);
+    void ImageMouseMove(const QMouseEvent &event);
+    void ImageMouseUp(const QMouseEvent &event);
+
+    TsuiSkinForm *skin_ = nullptr;
+    WindowMessageTarget messageTarget_;
+    WindowMessageDispatcher messages_;
+    bool shownOnce_ = false;
+
+    bool IntroDragging = false;
+    QPoint IntroDownCursor;
+    int IntroDownLeft = 0;
+    int IntroDownTop = 0;
+};
