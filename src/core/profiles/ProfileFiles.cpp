@@ -151,18 +151,9 @@ void ProfileFiles::LoadProfileList(ProfileWindow &window) const
 
 void ProfileFiles::ApplyProfile(ProfileWindow &window, int position) const
 {
-    const ChoiceList &profiles = window.profileList();
-    QString value;
-    {
-        const IniFile store(storePath());
-        const QString section = profileSection(window);
-        QString name = CustomProfile;
-        if (position >= 0 && position < profiles.count())
-            name = store.readString(section, QStringLiteral("ProfileText") + QString::number(profiles.tagAt(position)),
-                                    CustomProfile);
-        window.profileNameApplied(name);
-        value = store.readString(section, name, NoDef);
-    }
+    const QString name = ProfileNameAt(window, position);
+    window.profileNameApplied(name);
+    const QString value = IniFile(storePath()).readString(profileSection(window), name, NoDef);
     if (value == NoDef)
         return;
 
@@ -187,6 +178,16 @@ void ProfileFiles::ApplyProfile(ProfileWindow &window, int position) const
             list->select(ProfileField(value, p.field));
     }
     window.profileVolumeApplied();
+}
+
+QString ProfileFiles::ProfileNameAt(ProfileWindow &window, int position) const
+{
+    const ChoiceList &profiles = window.profileList();
+    if (position < 0 || position >= profiles.count())
+        return CustomProfile;
+    return IniFile(storePath()).readString(profileSection(window),
+                                           QStringLiteral("ProfileText") + QString::number(profiles.tagAt(position)),
+                                           CustomProfile);
 }
 
 QList<int> ProfileFiles::slotsNamed(const IniFile &store, const QString &section, const QString &name) const

@@ -23,6 +23,9 @@ public:
     QString DescribeProfile(ProfileWindow &window, const QString &value) const;
     void LoadProfileList(ProfileWindow &window) const;
     void ApplyProfile(ProfileWindow &window, int position) const;
+    // The stored name of the profile list's entry at `position`; "Custom Profile" when there is
+    // no entry there.
+    QString ProfileNameAt(ProfileWindow &window, int position) const;
 
     // Both return true when the store was changed. A name that cannot be a key, a built-in
     // profile, a refused question or a failed write leave the store as it was and return false
