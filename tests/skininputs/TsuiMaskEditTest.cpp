@@ -101,10 +101,24 @@ TEST_F(SkinInputsTimeField, EscapeRestoresTheTextOnEntryAndLetsTheFocusGo)
 
 TEST_F(SkinInputsTimeField, EscapeRestoresWhatTheProgramSetWhileFocused)
 {
-    field.setText(QStringLiteral("00:00:20"));
+    // The program may hold the field as a plain QLineEdit.
+    QLineEdit &plain = field;
+    plain.setText(QStringLiteral("00:00:20"));
     retype(QStringLiteral("1"));
     QTest::keyClick(&field, Qt::Key_Escape);
     EXPECT_EQ(field.text(), QStringLiteral("00:00:20"));
+}
+
+TEST_F(SkinInputsTimeField, EscapeAfterRetypingTheSameTextStillEndsTheEdit)
+{
+    field.clear();
+    QTest::keyClick(&field, Qt::Key_1);
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    EXPECT_EQ(field.text(), QStringLiteral("  :  :  "));
+    QTest::keyClick(&field, Qt::Key_Escape);
+    other.setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(other.hasFocus());
+    EXPECT_EQ(beeps.count(), 0);
 }
 
 TEST_F(SkinInputsTimeField, UneditedBlankFieldMayBeLeft)

@@ -3,6 +3,7 @@
 #include "InputBeep.h"
 
 #include <QKeyEvent>
+#include <utility>
 
 const QString TsuiMaskEdit::kInvalidInputMessage =
     QStringLiteral("Invalid input value.  Use escape key to abandon changes");
@@ -10,6 +11,17 @@ const QString TsuiMaskEdit::kInvalidInputMessage =
 TsuiMaskEdit::TsuiMaskEdit(QWidget *parent)
     : TsuiEdit(parent)
 {
+    // QLineEdit announces a user's edit with textEdited just before the textChanged that every
+    // change raises; a textChanged without it is the program's.
+    connect(this, &QLineEdit::textEdited, this, [this] { editAnnounced_ = true; });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (std::exchange(editAnnounced_, false)) {
+            userEdited_ = true;
+        } else {
+            textToRestore_ = text();
+            userEdited_ = false;
+        }
+    });
 }
 
 void TsuiMaskEdit::setEditMask(const QString &editMask)
@@ -27,17 +39,11 @@ QString TsuiMaskEdit::text() const
 void TsuiMaskEdit::setText(const QString &text)
 {
     QLineEdit::setText(mask_.isEmpty() ? text : mask_.displayFromText(text));
-    textToRestore_ = this->text();
-}
-
-void TsuiMaskEdit::clear()
-{
-    setText(QString());
 }
 
 bool TsuiMaskEdit::holdsAcceptableEdit() const
 {
-    return !isModified() || mask_.firstBlankRequired(displayText()) < 0;
+    return !userEdited_ || mask_.firstBlankRequired(displayText()) < 0;
 }
 
 void TsuiMaskEdit::refuseInput()
@@ -52,6 +58,7 @@ void TsuiMaskEdit::refuseInput()
 void TsuiMaskEdit::fieldEntered()
 {
     textToRestore_ = text();
+    userEdited_ = false;
 }
 
 bool TsuiMaskEdit::fieldLeaving()
@@ -74,8 +81,9 @@ void TsuiMaskEdit::keyPressEvent(QKeyEvent *event)
         }
         break;
     case Qt::Key_Escape:
-        if (isModified()) {
+        if (userEdited_) {
             setText(textToRestore_);
+            userEdited_ = false;  // also when the restored text equals the edited one
             return;
         }
         break;
