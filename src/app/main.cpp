@@ -26,6 +26,7 @@ int main(int argc, char **argv)
         MainForm = new TMainForm;
         OptionForm = new TOptionForm;
         ProcessForm = new TProcessForm;
+        MainForm->SetOptionsSaver([] { return OptionForm->SaveOptions(); });
         MainForm->setWindowTitle(ProductName);
     } catch (const std::exception &error) {
         prompts.Error(QString::fromLocal8Bit(error.what()));

@@ -218,8 +218,9 @@ void TMainForm::suiImageButton_CloseClick()
         Prompts::Current().Information(QStringLiteral("Seeking file, please waiting."));
         return;
     }
-    SaveOptions();
-    close();
+    // A failed save has been reported; staying open lets the user retry instead of losing it.
+    if (SaveOptions())
+        close();
 }
 
 void TMainForm::suiImageButton_MinClick()
@@ -238,9 +239,9 @@ void TMainForm::suiImageButton_BrowseClick()
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
 }
 
-void TMainForm::SaveOptions()
+bool TMainForm::SaveOptions()
 {
-    emit SaveOptionsRequested();
+    return !optionsSaver_ || optionsSaver_();
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -75,6 +76,10 @@ public:
     // component placed one) and the intro.
     void RaiseOverlays(QWidget *addProgressPanel = nullptr);
 
+    // Writes the options (close button, output folder chosen); false when the write failed and
+    // was reported. main() connects it to the options store.
+    void SetOptionsSaver(std::function<bool()> saver) { optionsSaver_ = std::move(saver); }
+
     void suiImageButton_CloseClick();
     void suiImageButton_MinClick();
     void suiImageButton_BrowseClick();
@@ -82,9 +87,6 @@ public:
 signals:
     // The first show, after this window's own first-show steps; components reset their state.
     void FirstShown();
-    // The options are to be written (close button, output folder chosen). Connected to the
-    // options store; its failure is that store's to report.
-    void SaveOptionsRequested();
 
 protected:
     bool event(QEvent *event) override;
@@ -99,7 +101,7 @@ private:
     void CreateIntro();
     void LoadCursors();
     void CentreOnScreen();
-    void SaveOptions();
+    bool SaveOptions();
 
     // Dragging the window by the intro picture.
     void ImageMouseDown(const QMouseEvent &event);
@@ -109,6 +111,7 @@ private:
     TsuiSkinForm *skin_ = nullptr;
     WindowMessageTarget messageTarget_;
     WindowMessageDispatcher messages_;
+    std::function<bool()> optionsSaver_;
     bool shownOnce_ = false;
 
     bool IntroDragging = false;

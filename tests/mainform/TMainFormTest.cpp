@@ -28,7 +28,10 @@ protected:
         savedOutputFolder = g_s_OutputFolder;
         g_s_OutputFolder = QStringLiteral("/videos/out/");
         form = std::make_unique<TMainForm>();
-        saves = std::make_unique<QSignalSpy>(form.get(), &TMainForm::SaveOptionsRequested);
+        form->SetOptionsSaver([this] {
+            ++saves;
+            return saveSucceeds;
+        });
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -44,7 +47,8 @@ protected:
     ScriptedPrompts prompts;
     QString savedOutputFolder;
     std::unique_ptr<TMainForm> form;
-    std::unique_ptr<QSignalSpy> saves;
+    int saves = 0;
+    bool saveSucceeds = true;
 };
 
 TEST_F(MainForm, IsAFramelessShapedWindowOfTheSkinsSize)
@@ -110,20 +114,28 @@ TEST_F(MainForm, CloseIsRefusedWhileAFrameIsAwaitedThenSavesAndCloses)
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Information),
               QStringList{QStringLiteral("Seeking file, please waiting.")});
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(saves->count(), 0);
+    EXPECT_EQ(saves, 0);
 
     form->Label_Info->hide();
     click(form->suiImageButton_Close);
-    EXPECT_EQ(saves->count(), 1);
+    EXPECT_EQ(saves, 1);
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(prompts.Questions().size(), 1);
+}
+
+TEST_F(MainForm, CloseStaysOpenWhenTheOptionsCannotBeSaved)
+{
+    saveSucceeds = false;
+    click(form->suiImageButton_Close);
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(MainForm, OtherClosesDoNotSave)
 {
     form->close();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(saves->count(), 0);
+    EXPECT_EQ(saves, 0);
 }
 
 TEST_F(MainForm, BrowseStoresTheChosenFolderWithATrailingSlash)
@@ -142,7 +154,7 @@ TEST_F(MainForm, BrowseStoresTheChosenFolderWithATrailingSlash)
         click(form->suiImageButton_Browse);
         EXPECT_EQ(g_s_OutputFolder, row.stored) << row.chosen.toStdString();
         EXPECT_EQ(form->suiEdit_OutputFolder->text(), row.stored) << row.chosen.toStdString();
-        EXPECT_EQ(saves->count(), ++expectedSaves);
+        EXPECT_EQ(saves, ++expectedSaves);
     }
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::ChooseFolder).constFirst(),
               QStringLiteral("Please select Output Folder:"));
@@ -153,7 +165,7 @@ TEST_F(MainForm, BrowseCancelledChangesNothing)
     click(form->suiImageButton_Browse);
     EXPECT_EQ(g_s_OutputFolder, QStringLiteral("/videos/out/"));
     EXPECT_EQ(form->suiEdit_OutputFolder->text(), QStringLiteral("/videos/out/"));
-    EXPECT_EQ(saves->count(), 0);
+    EXPECT_EQ(saves, 0);
 }
 
 void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint global)
