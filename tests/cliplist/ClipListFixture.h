@@ -78,9 +78,10 @@ protected:
         ClipListComponent::Controls controls;
         controls.window = &window;
         controls.introPanel = intro;
-        controls.showTitle = [this](const QString &label) { title = label; };
         controls.current = {startEdit, stopEdit, audio, subtitle, snapshot, slider};
         list = std::make_unique<ClipListComponent>(clips, volumes, controls);
+        QObject::connect(list.get(), &ClipListComponent::DvdTitleFound,
+                         [this](const QString &label) { title = label; });
         target = std::make_unique<WindowMessageTarget>(&window);
         window.dispatcher.On(DeviceChangeMessage, [this](intptr_t w, intptr_t l) {
             list->DeviceChanged(w, l);

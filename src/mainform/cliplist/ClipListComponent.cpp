@@ -11,7 +11,7 @@
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
 #include "platform/Prompts.h"
-#include "skin/art/SkinLayout.h"
+#include "SkinLayout.h"
 
 #include <QComboBox>
 
@@ -19,10 +19,7 @@ ClipListComponent::ClipListComponent(ClipList &clips, const Volumes &volumes, Co
     : QObject(controls.window), clips_(clips), controls_(std::move(controls)),
       current_(clips, controls_.current),
       dvdWatch_(volumes, {[this] { return clips_.Count() == 0; },
-                          [this](const QString &label) {
-                              if (controls_.showTitle)
-                                  controls_.showTitle(label);
-                          },
+                          [this](const QString &label) { emit DvdTitleFound(label); },
                           [this] { ClearClips(); }})
 {
     view_ = new ClipListView(clips_, controls_.window);

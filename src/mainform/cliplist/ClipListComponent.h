@@ -29,7 +29,6 @@ public:
     struct Controls {
         QWidget *window = nullptr;                     // the main window
         QPointer<QWidget> introPanel;                  // Panel_Intro
-        std::function<void(const QString &)> showTitle; // suiEdit_DVDName
         std::function<void()> resetTimeFieldColours;    // suiEdit_Start, suiEdit_Stop
         CurrentClipControls current;
     };
@@ -59,6 +58,10 @@ public:
     void AddFiles(const QStringList &paths);
     // Message 537.
     void DeviceChanged(intptr_t wparam, intptr_t lparam);
+
+signals:
+    // A DVD video disc came up while the list was empty: its label is the title (suiEdit_DVDName).
+    void DvdTitleFound(const QString &label);
 
 private:
     bool IgnoresMouse() const;

@@ -10,11 +10,11 @@
 #include <algorithm>
 
 ClipListView::ClipListView(ClipList &clips, QWidget *parent)
-    : QWidget(parent), clips_(clips), ticked_(TickedPicture()), unticked_(UntickedPicture())
+    : TsuiImagePanel(parent), clips_(clips), ticked_(TickedPicture()), unticked_(UntickedPicture())
 {
     setObjectName(QStringLiteral("Panel_Info"));
     resize(Width, Height);
-    infoMove_ = new QWidget(this);
+    infoMove_ = new TsuiImagePanel(this);
     infoMove_->setObjectName(QStringLiteral("suiImagePanel_InfoMove"));
     infoMove_->setGeometry(0, 0, InfoMoveWidth, 0);
     bar_ = new ClipScrollBar(this);

@@ -2,7 +2,7 @@
 
 #include <QHash>
 #include <QImage>
-#include <QWidget>
+#include "TsuiImagePanel.h"
 
 class ClipList;
 class ClipRow;
@@ -13,7 +13,7 @@ class TVideoInfo;
 // (suiImagePanel_InfoMove), eight rows in sight, and the list's own scroll bar at the right.
 // Rows come and go with the clips of the list; what a press or a release means is decided by
 // whoever listens to RowPressed and Released.
-class ClipListView : public QWidget {
+class ClipListView : public TsuiImagePanel {
     Q_OBJECT
 
 public:
@@ -24,7 +24,7 @@ public:
 
     ClipListView(ClipList &clips, QWidget *parent);
 
-    QWidget *InfoMove() const { return infoMove_; }
+    TsuiImagePanel *InfoMove() const { return infoMove_; }
     ClipScrollBar *Bar() const { return bar_; }
     ClipRow *RowOf(const TVideoInfo *clip) const;
 
@@ -53,7 +53,7 @@ private:
     void DropRow(TVideoInfo *clip);
 
     ClipList &clips_;
-    QWidget *infoMove_ = nullptr;
+    TsuiImagePanel *infoMove_ = nullptr;
     ClipScrollBar *bar_ = nullptr;
     QImage ticked_, unticked_;
     QHash<const TVideoInfo *, ClipRow *> rows_;

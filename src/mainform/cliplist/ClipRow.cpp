@@ -1,25 +1,25 @@
 #include "ClipRow.h"
 
+#include "ScreenCursors.h"
 #include "TLabelInfo.h"
 #include "core/TVideoInfo.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
-const QColor Highlight(0xC0, 0xC0, 0xC0);
 const QColor TextOnSkin(0xDC, 0xE1, 0xE8);
 const QColor TextOnHighlight(0x10, 0x12, 0x16);
 }
 
 ClipRow::ClipRow(TVideoInfo *clip, const QImage &ticked, const QImage &unticked, QWidget *parent)
-    : QWidget(parent), clip_(clip), ticked_(ticked), unticked_(unticked)
+    : TsuiImagePanel(parent), clip_(clip), ticked_(ticked), unticked_(unticked)
 {
     setObjectName(QStringLiteral("ClipRow"));
     resize(Width, Height);
     tickImage_ = new QLabel(this);
     tickImage_->setObjectName(QStringLiteral("TickImage"));
     tickImage_->setGeometry(1, 1, 15, 15);
+    tickImage_->setCursor(screenCursor(crPress));
     // A label takes no press of its own: a press on the tick is a press on the row.
     connect(clip, &TVideoInfo::Changed, this, &ClipRow::FollowClip);
     FollowClip();
@@ -59,7 +59,7 @@ void ClipRow::ShowText(const char *name, int left, int width, const QString &tex
         tickImage_->raise();
     }
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, highlighted_ ? TextOnHighlight : TextOnSkin);
+    palette.setColor(QPalette::WindowText, IsHighlighted() ? TextOnHighlight : TextOnSkin);
     label->setPalette(palette);
     if (label->text() != text)
         label->setText(text);
@@ -69,11 +69,8 @@ void ClipRow::FollowClip()
 {
     if (!clip_)
         return;
-    const bool highlighted = clip_->Selected();
-    if (highlighted != highlighted_) {
-        highlighted_ = highlighted;
-        update();
-    }
+    if (clip_->Selected() == transparent())
+        setTransparent(!clip_->Selected());
     // Order of first appearance decides stacking: a later label lies above an earlier one.
     ShowText("NameLabel", 0, 120, clip_->ClipName());
     ShowText("LengthLabel", 128, Width, clip_->LengthText());
@@ -99,12 +96,4 @@ void ClipRow::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
     emit Released(this, event->button(), event->globalPosition().toPoint());
-}
-
-void ClipRow::paintEvent(QPaintEvent *)
-{
-    if (!highlighted_)
-        return;
-    QPainter painter(this);
-    painter.fillRect(rect(), Highlight);
 }

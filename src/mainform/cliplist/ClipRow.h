@@ -1,10 +1,10 @@
 #pragma once
 
+#include "TsuiImagePanel.h"
 #include "core/TVideoInfo.h"
 
 #include <QImage>
 #include <QPointer>
-#include <QWidget>
 
 class QLabel;
 class TLabelInfo;
@@ -12,7 +12,7 @@ class TLabelInfo;
 // The row that shows one clip: tick picture and labels at the list's columns. Its labels follow
 // the clip's texts (each label comes into being when its text is first set); the row is opaque
 // silver while the clip is selected and lets the striped list background through otherwise.
-class ClipRow : public QWidget {
+class ClipRow : public TsuiImagePanel {
     Q_OBJECT
 
 public:
@@ -27,7 +27,7 @@ public:
     void Detach();
 
     void EnsureTickCell();
-    bool IsHighlighted() const { return highlighted_; }
+    bool IsHighlighted() const { return !transparent(); }
     QLabel *TickImage() const { return tickImage_; }
     // The label of a clip text by its name ("NameLabel", "LengthLabel", ...); nullptr until made.
     TLabelInfo *Label(const char *name) const;
@@ -39,7 +39,6 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void FollowClip();
@@ -49,5 +48,4 @@ private:
     QImage ticked_, unticked_;
     QLabel *tickImage_ = nullptr;
     QLabel *tickCell_ = nullptr;
-    bool highlighted_ = false;
 };
