@@ -81,6 +81,9 @@ int Conversion::setUp()
     videoOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, input_.videoStream()->time_base);
     if (audioIndex_ >= 0)
         audioOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, ctx->streams[audioIndex_]->time_base);
+    const AVRational guessed = av_guess_frame_rate(ctx, input_.videoStream(), nullptr);
+    if (guessed.num > 0 && guessed.den > 0)
+        lastVideoDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), input_.videoStream()->time_base));
     frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
     if (s_.startSecond > 0)
         input_.seekBefore(s_.startSecond);
@@ -169,6 +172,8 @@ int Conversion::takeVideoFrame(AVFrame *frame)
     if (lastVideoPts_ != AV_NOPTS_VALUE && pts <= lastVideoPts_)
         return 0; // a repeated or reordered timestamp would make the rate filter stall
     lastVideoPts_ = pts;
+    if (frame->pkt_duration > 0)
+        lastVideoDuration_ = frame->pkt_duration;
     frame->pts = pts;
     if (!videoChain_.built()) {
         const bool deinterlace = interlaced(st) || frame->interlaced_frame;
@@ -349,13 +354,13 @@ int Conversion::finishStreams(bool stopped)
             return ret;
     }
     if (videoChain_.built()) {
-        if ((ret = videoChain_.push(nullptr)) < 0 && ret != AVERROR_EOF)
+        if ((ret = videoChain_.close(lastVideoPts_ + lastVideoDuration_)) < 0 && ret != AVERROR_EOF)
             return ret;
         if ((ret = pullVideo()) < 0)
             return ret;
     }
     if (audioChain_.built()) {
-        if ((ret = audioChain_.push(nullptr)) < 0 && ret != AVERROR_EOF)
+        if ((ret = audioChain_.close(nextAudioPts_)) < 0 && ret != AVERROR_EOF)
             return ret;
         if ((ret = pullAudio()) < 0)
             return ret;

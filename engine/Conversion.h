@@ -54,7 +54,7 @@ private:
     int videoOut_ = -1, audioOut_ = -1;
 
     int64_t videoOffset_ = 0, audioOffset_ = 0; // the clip start, in each stream's time base
-    int64_t lastVideoPts_ = AV_NOPTS_VALUE, nextAudioPts_ = AV_NOPTS_VALUE;
+    int64_t lastVideoPts_ = AV_NOPTS_VALUE, lastVideoDuration_ = 1, nextAudioPts_ = AV_NOPTS_VALUE;
     int64_t frameLimit_ = 0; // frames the range holds; 0 = up to the end
     int64_t framesEncoded_ = 0, samplesEncoded_ = 0;
     bool videoInputDone_ = false, videoOutputDone_ = false, audioInputDone_ = false;

@@ -72,7 +72,7 @@ OptionList videoEncoderOptions(const ConversionSettings &s)
         const int maxKbps = std::min(2 * s.videoKbps, level->maxKbps);
         const int bufferKbits = std::min(2 * s.videoKbps, level->bufferKbits);
         return {
-            {"preset", "faster"},
+            {"preset", "veryfast"},
             {"profile", "main"},
             {"level", std::to_string(level->idc)},
             {"b", kbits(s.videoKbps)},

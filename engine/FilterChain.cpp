@@ -70,7 +70,6 @@ int FilterChain::build(const AVFrame *frame, AVRational timeBase, bool audio, co
     graph_.reset(avfilter_graph_alloc());
     if (!graph_)
         return AVERROR(ENOMEM);
-    graph_->nb_threads = 1;
     const std::string args = audio ? audioSourceArgs(frame, timeBase) : videoSourceArgs(frame, timeBase);
     int ret = avfilter_graph_create_filter(&source_, avfilter_get_by_name(audio ? "abuffer" : "buffer"), "in",
                                            args.c_str(), nullptr, graph_.get());
@@ -103,6 +102,11 @@ int FilterChain::build(const AVFrame *frame, AVRational timeBase, bool audio, co
 int FilterChain::push(AVFrame *frame)
 {
     return av_buffersrc_add_frame_flags(source_, frame, AV_BUFFERSRC_FLAG_KEEP_REF);
+}
+
+int FilterChain::close(int64_t endPts)
+{
+    return av_buffersrc_close(source_, endPts, AV_BUFFERSRC_FLAG_PUSH);
 }
 
 int FilterChain::pull(AVFrame *frame)

@@ -11,8 +11,10 @@ public:
     // A video chain when `frame` is a picture, an audio chain when it holds samples; `timeBase` is
     // the one of the timestamps the frames will carry.
     int build(const AVFrame *frame, AVRational timeBase, bool audio, const std::string &chain);
-    // nullptr ends the input. AVERROR_EOF when the chain wants no more.
+    // AVERROR_EOF when the chain wants no more.
     int push(AVFrame *frame);
+    // Ends the input at `endPts` (where the last frame stops), so the last frame keeps its length.
+    int close(int64_t endPts);
     // 0 = a frame, AVERROR(EAGAIN) = wants input, AVERROR_EOF = ended, else an error.
     int pull(AVFrame *frame);
     bool built() const { return graph_ != nullptr; }

@@ -11,6 +11,7 @@ void VideoFrameReader::restart()
 {
     decoder_.flush();
     draining_ = false;
+    position_ = -1;
 }
 
 double VideoFrameReader::secondsOf(const AVFrame *frame) const
@@ -23,6 +24,8 @@ int VideoFrameReader::next(AVFrame *frame)
 {
     for (;;) {
         int ret = decoder_.receive(frame);
+        if (ret == 0)
+            position_ = secondsOf(frame);
         if (ret != AVERROR(EAGAIN))
             return ret;
         if (draining_)
@@ -37,8 +40,12 @@ int VideoFrameReader::next(AVFrame *frame)
         }
         if (ret < 0)
             return ret;
-        if (packet_->stream_index == input_.videoIndex())
+        if (packet_->stream_index == input_.videoIndex()) {
+            const bool early = packet_->pts != AV_NOPTS_VALUE
+                && input_.secondsOf(input_.videoIndex(), packet_->pts) < skipBefore_;
+            decoder_.context()->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
             ret = decoder_.send(packet_.get());
+        }
         av_packet_unref(packet_.get());
         if (ret < 0)
             return ret;
@@ -49,9 +56,20 @@ int VideoFrameReader::frameAt(double seconds, AVFrame *frame)
 {
     // A frame that starts within a millisecond before the second counts as starting at it.
     constexpr double kTolerance = 0.001;
-    if (input_.seekBefore(seconds) >= 0)
+    // A little ahead of where the decoder stands, decoding on is cheaper than going back to a keyframe.
+    constexpr double kDecodeOnLimit = 2.0;
+    const bool ahead = !draining_ && position_ >= 0 && position_ < seconds - kTolerance && seconds - position_ <= kDecodeOnLimit;
+    if (!ahead && input_.seekBefore(seconds) >= 0)
         restart();
     av_frame_unref(last_.get());
+    skipBefore_ = seconds - kTolerance;
+    const int ret = pick(seconds - kTolerance, frame);
+    skipBefore_ = -1;
+    return ret;
+}
+
+int VideoFrameReader::pick(double from, AVFrame *frame)
+{
     for (;;) {
         av_frame_unref(frame);
         const int ret = next(frame);
@@ -59,7 +77,7 @@ int VideoFrameReader::frameAt(double seconds, AVFrame *frame)
             break;
         if (ret < 0)
             return ret;
-        if (secondsOf(frame) >= seconds - kTolerance)
+        if (secondsOf(frame) >= from)
             return 0;
         av_frame_unref(last_.get());
         av_frame_move_ref(last_.get(), frame);

@@ -19,10 +19,16 @@ public:
     double secondsOf(const AVFrame *frame) const;
 
 private:
+    int pick(double from, AVFrame *frame);
+
     InputFile &input_;
     IoWatch &watch_;
     StreamDecoder decoder_;
     PacketPtr packet_ = makePacket();
     bool draining_ = false;
     FramePtr last_ = makeFrame();
+    // Pictures before this second that nothing refers to are not decoded: they cannot be the answer.
+    double skipBefore_ = -1;
+    // Where the decoder stands: the second of the frame handed out last, or negative after a jump.
+    double position_ = -1;
 };

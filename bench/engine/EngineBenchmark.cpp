@@ -1,0 +1,273 @@
+// Converts one generated 60-second 720p source with the engine and with the ffmpeg tool running the
+// identical pipeline, alternating, and reports the time ratio, both SSIMs, the engine's peak memory,
+// the grabber's latency and the probe-plus-picture time.
+//
+// usage: engine_benchmark [rounds]
+#include "ConversionSettings.h"
+#include "DVDEncoder.h"
+#include "EncoderOptions.h"
+#include "FilterChain.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+const std::string kMediaDir = BENCH_MEDIA_DIR;
+const std::string kSource = kMediaDir + "/source720p60s.mp4";
+
+struct Engine {
+    void *handle = nullptr;
+    decltype(&::X_GetFileinfo_GetPic) probe = nullptr;
+    decltype(&::X_Get_Frame) frame = nullptr;
+    decltype(&::X_GetFrame_Init) grabberInit = nullptr;
+    decltype(&::X_Set_NextFrame_Time) nextFrame = nullptr;
+    decltype(&::X_GetFrame_UnInit) grabberUnInit = nullptr;
+    decltype(&::X_SetPar_D2PSP) convert = nullptr;
+
+    static Engine load()
+    {
+        Engine e;
+        e.handle = dlopen(ENGINE_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+        if (!e.handle) {
+            std::fprintf(stderr, "cannot load the engine: %s\n", dlerror());
+            std::exit(1);
+        }
+        e.probe = reinterpret_cast<decltype(e.probe)>(dlsym(e.handle, "X_GetFileinfo_GetPic"));
+        e.frame = reinterpret_cast<decltype(e.frame)>(dlsym(e.handle, "X_Get_Frame"));
+        e.grabberInit = reinterpret_cast<decltype(e.grabberInit)>(dlsym(e.handle, "X_GetFrame_Init"));
+        e.nextFrame = reinterpret_cast<decltype(e.nextFrame)>(dlsym(e.handle, "X_Set_NextFrame_Time"));
+        e.grabberUnInit = reinterpret_cast<decltype(e.grabberUnInit)>(dlsym(e.handle, "X_GetFrame_UnInit"));
+        e.convert = reinterpret_cast<decltype(e.convert)>(dlsym(e.handle, "X_SetPar_D2PSP"));
+        return e;
+    }
+};
+
+struct Measured {
+    int status;
+    double seconds;
+    double peakMb;
+};
+
+Measured inChild(const std::function<int()> &work)
+{
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(work());
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, seconds, usage.ru_maxrss / 1024.0};
+}
+
+Measured runTool(const std::vector<std::string> &args)
+{
+    return inChild([&] {
+        std::vector<char *> argv;
+        for (const std::string &a : args)
+            argv.push_back(const_cast<char *>(a.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        return 127;
+    });
+}
+
+std::string toolOutput(const std::string &command)
+{
+    std::string out;
+    if (FILE *p = popen(command.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+            out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// The program's default profile for a 16:9 720p clip: H.264 480:272 at 29.97, 768 + 96 kbit/s.
+ConversionSettings benchSettings(const std::string &output)
+{
+    ConversionSettings s;
+    s.sourcePath = kSource;
+    s.outputPath = output;
+    s.title = "Bench";
+    s.width = s.frameWidth = 480;
+    s.height = s.frameHeight = 272;
+    s.frameRate = {30000, 1001};
+    s.videoKbps = 768;
+    s.audioKbps = 96;
+    s.sampleRate = 48000;
+    return s;
+}
+
+std::vector<std::string> ffmpegCommand(const ConversionSettings &s)
+{
+    std::vector<std::string> args{"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", s.sourcePath, "-map", "0:v:0",
+                                  "-map", "0:a:0", "-vf", videoChain(s, false), "-af", audioChain(s), "-fps_mode",
+                                  "passthrough", "-c:v", videoEncoderName(s)};
+    for (const auto &[key, value] : videoEncoderOptions(s))
+        args.insert(args.end(), {"-" + key + ":v", value});
+    args.insert(args.end(), {"-c:a", "aac"});
+    for (const auto &[key, value] : audioEncoderOptions(s))
+        args.insert(args.end(), {"-" + key + ":a", value});
+    args.insert(args.end(), {"-metadata", "title=" + s.title, "-f", "psp", s.outputPath});
+    return args;
+}
+
+int engineConvert(const ConversionSettings &s)
+{
+    Engine e = Engine::load();
+    return e.convert(nullptr, 2, s.sourcePath.c_str(), "0", "0", "48000", "1:1", "h264", "768", "96", "480:272",
+                     "480:272", s.title.c_str(), "29.97", "0", "-1", s.outputPath.c_str(), "0", "0", 20261210) == 0
+        ? 0
+        : 1;
+}
+
+double ssimAgainstSource(const ConversionSettings &s, const std::string &file)
+{
+    const std::string out = toolOutput("ffmpeg -nostdin -v info -i '" + file + "' -i '" + s.sourcePath
+                                       + "' -lavfi '[1:v]" + videoChain(s, false) + "[ref];[0:v][ref]ssim' -f null - 2>&1");
+    const size_t at = out.rfind("All:");
+    return at == std::string::npos ? 0 : std::atof(out.c_str() + at + 4);
+}
+
+double ssimDb(double ssim)
+{
+    return ssim >= 1 ? 99 : -10 * std::log10(1 - ssim);
+}
+
+struct Waiter : MessageTarget {
+    std::mutex mutex;
+    std::condition_variable cv;
+    std::vector<uint32_t> messages;
+
+    Waiter()
+    {
+        post = [](MessageTarget *self, uint32_t msg, intptr_t, intptr_t) {
+            auto *w = static_cast<Waiter *>(self);
+            std::lock_guard lock(w->mutex);
+            w->messages.push_back(msg);
+            w->cv.notify_all();
+        };
+    }
+    void wait(uint32_t msg)
+    {
+        std::unique_lock lock(mutex);
+        cv.wait(lock, [&] { return std::find(messages.begin(), messages.end(), msg) != messages.end(); });
+        messages.erase(std::find(messages.begin(), messages.end(), msg));
+    }
+};
+
+void makeSource()
+{
+    if (std::filesystem::exists(kSource))
+        return;
+    std::filesystem::create_directories(kMediaDir);
+    std::printf("making the 60-second 720p source...\n");
+    const Measured made = runTool({"ffmpeg", "-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                   "testsrc2=size=1280x720:rate=25:duration=60,noise=alls=4:allf=t", "-f", "lavfi",
+                                   "-i", "sine=frequency=440:sample_rate=48000:duration=60", "-ac", "2", "-c:v",
+                                   "libx264", "-preset", "veryfast", "-crf", "20", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                                   "-b:a", "160k", kSource + ".part.mp4"});
+    if (made.status != 0 || std::rename((kSource + ".part.mp4").c_str(), kSource.c_str()) != 0) {
+        std::fprintf(stderr, "cannot make the source\n");
+        std::exit(1);
+    }
+}
+}
+
+int main(int argc, char **argv)
+{
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    makeSource();
+    const ConversionSettings engineRun = benchSettings(kMediaDir + "/engine.MP4");
+    const ConversionSettings toolRun = benchSettings(kMediaDir + "/ffmpeg.MP4");
+
+    std::vector<double> engineTimes, toolTimes;
+    double enginePeak = 0, toolPeak = 0;
+    for (int i = 0; i < rounds; ++i) {
+        const Measured e = inChild([&] { return engineConvert(engineRun); });
+        const Measured t = runTool(ffmpegCommand(toolRun));
+        if (e.status != 0 || t.status != 0) {
+            std::fprintf(stderr, "conversion failed: engine %d, ffmpeg %d\n", e.status, t.status);
+            return 1;
+        }
+        engineTimes.push_back(e.seconds);
+        toolTimes.push_back(t.seconds);
+        enginePeak = std::max(enginePeak, e.peakMb);
+        toolPeak = std::max(toolPeak, t.peakMb);
+        std::printf("round %d: engine %.2f s, ffmpeg %.2f s\n", i + 1, e.seconds, t.seconds);
+    }
+    const double engineSsim = ssimAgainstSource(engineRun, engineRun.outputPath);
+    const double toolSsim = ssimAgainstSource(toolRun, toolRun.outputPath);
+
+    Engine engine = Engine::load();
+    std::vector<double> probeMs;
+    EngineFileInfo info{};
+    const uint8_t *pixels = nullptr;
+    int32_t second = 0;
+    for (int i = 0; i < 30; ++i) {
+        std::string path = kSource + std::string(10, '\0');
+        const auto start = Clock::now();
+        engine.probe(path.data(), 10, &info);
+        engine.frame(240, 136, "2.bmp", &pixels, &second);
+        probeMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    const auto hundredStart = Clock::now();
+    for (int i = 0; i < 100; ++i) {
+        Engine e = Engine::load();
+        std::string path = kSource + std::string(10, '\0');
+        e.probe(path.data(), 10, &info);
+        e.frame(240, 136, "2.bmp", &pixels, &second);
+        dlclose(e.handle);
+    }
+    const double hundredSeconds = std::chrono::duration<double>(Clock::now() - hundredStart).count();
+
+    Waiter window;
+    std::vector<double> grabMs;
+    engine.grabberInit(&window, 2, kSource.c_str(), "", "0");
+    window.wait(DVDENCODER_MSG_READY);
+    for (int i = 0; i < 25; ++i) {
+        const int at = 1 + (i * 37) % 58;
+        const auto start = Clock::now();
+        engine.nextFrame(at);
+        window.wait(DVDENCODER_MSG_FRAME);
+        grabMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    engine.grabberUnInit();
+    window.wait(DVDENCODER_MSG_GRABBER_CLOSED);
+
+    const double ratio = median(engineTimes) / median(toolTimes);
+    std::printf("\nconversion, 60 s 720p H.264 -> PSP H.264 480x272 29.97, %d rounds alternating\n", rounds);
+    std::printf("  engine median %.2f s, ffmpeg median %.2f s, ratio %.3f (target <= 1.05)\n", median(engineTimes),
+                median(toolTimes), ratio);
+    std::printf("  SSIM vs source: engine %.6f (%.3f dB), ffmpeg %.6f (%.3f dB), difference %.3f dB (target <= 0.1)\n",
+                engineSsim, ssimDb(engineSsim), toolSsim, ssimDb(toolSsim), ssimDb(toolSsim) - ssimDb(engineSsim));
+    std::printf("  peak resident: engine %.1f MB (target <= 150), ffmpeg %.1f MB\n", enginePeak, toolPeak);
+    std::printf("grabber, X_Set_NextFrame_Time to 2412: median %.1f ms, max %.1f ms (target median <= 50)\n",
+                median(grabMs), *std::max_element(grabMs.begin(), grabMs.end()));
+    std::printf("probe + picture: median %.1f ms a file (target <= 60); 100 files with load/release %.2f s (target <= 10)\n",
+                median(probeMs), hundredSeconds);
+    return 0;
+}
