@@ -13,6 +13,7 @@
 #include "TsuiComboBox.h"
 #include "TsuiEdit.h"
 #include "TsuiMaskEdit.h"
+#include "ClipListComponent.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -71,10 +72,11 @@ TMainForm::TMainForm(QWidget *parent)
     CreateStreamSelectors();
     suiImageButton_StartConvert = imageButton(this, N::StartConvert, L::StartConvert);
     CreateIntro();
+    CreateClipList();
 
     i_OutputPSPSerialNumber = 1;
     LoadCursors();
-    RaiseOverlays();
+    RaiseOverlays(clipListPart_->ProgressPanel());
 }
 
 TMainForm::~TMainForm() = default;
@@ -166,6 +168,27 @@ void TMainForm::CreateIntro()
     Panel_Intro->setGeometry(L::Panel_Intro);
     Image = pictureLabel(Panel_Intro, N::Intro, QPoint(0, 0));
     Image->installEventFilter(this);
+}
+
+void TMainForm::CreateClipList()
+{
+    ClipListComponent::Controls controls;
+    controls.window = this;
+    controls.introPanel = Panel_Intro;
+    controls.current = {suiEdit_Start, suiEdit_Stop, suiComboBox_Audio, suiComboBox_Subtitle,
+                        suiImageButton_Snapshoot, Panel_Progress};
+    clipListPart_ = new ClipListComponent(clips_, volumes_, controls);
+    connect(suiImageButton_OpenDir, &TsuiImageButton::clicked, clipListPart_,
+            &ClipListComponent::suiImageButton_OpenDirClick);
+    connect(suiImageButton_OpenFile, &TsuiImageButton::clicked, clipListPart_,
+            &ClipListComponent::suiImageButton_OpenFileClick);
+    connect(suiImageButton_Clear, &TsuiImageButton::clicked, clipListPart_,
+            &ClipListComponent::suiImageButton_ClearClick);
+    connect(this, &TMainForm::FirstShown, clipListPart_, [this] { clipListPart_->SetBusy(false); });
+    messages_.On(DeviceChangeMessage, [this](intptr_t wparam, intptr_t lparam) {
+        clipListPart_->DeviceChanged(wparam, lparam);
+    });
+    volumes_.watch(Handle());
 }
 
 void TMainForm::LoadCursors()

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "SystemVolumes.h"
+#include "core/ClipList.h"
 #include "platform/WindowMessage.h"
 
 #include <QPoint>
 #include <QWidget>
 #include <functional>
 
+class ClipListComponent;
 class QComboBox;
 class QLabel;
 class TsuiEdit;
@@ -30,6 +33,12 @@ public:
     WindowMessageTarget &MessageTargetOf() { return messageTarget_; }
     // Handlers by message number: 537 drive notifications, 2312/2412/2512 the frame grabber.
     WindowMessageDispatcher &Messages() { return messages_; }
+
+    // The clips in display order (owning), and the list's part of the window: its view, the Add,
+    // Remove and Clear commands, adding and the DVD drive notifications.
+    ClipList &Clips() { return clips_; }
+    ClipListComponent *ClipListPart() const { return clipListPart_; }
+    Volumes &VolumesOf() { return volumes_; }
 
     // Title bar and tool bar.
     TsuiImageButton *suiImageButton_Help = nullptr;
@@ -99,6 +108,7 @@ private:
     void CreateTimesAndOutputFolder();
     void CreateStreamSelectors();
     void CreateIntro();
+    void CreateClipList();
     void LoadCursors();
     void CentreOnScreen();
     bool SaveOptions();
@@ -112,6 +122,9 @@ private:
     WindowMessageTarget messageTarget_;
     WindowMessageDispatcher messages_;
     std::function<bool()> optionsSaver_;
+    ClipList clips_;
+    SystemVolumes volumes_;   // after messageTarget_: stops posting to it before it goes
+    ClipListComponent *clipListPart_ = nullptr;
     bool shownOnce_ = false;
 
     bool IntroDragging = false;

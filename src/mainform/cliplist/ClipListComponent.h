@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AddProgressPanel.h"
 #include "CurrentClipDisplay.h"
 #include "DvdDriveWatch.h"
 
@@ -9,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class AddProgressPanel;
 class ClipAdder;
 class ClipList;
 class ClipListMenu;
