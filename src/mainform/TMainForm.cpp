@@ -1,6 +1,8 @@
 #include "TMainForm.h"
 
+#include "PictureBox.h"
 #include "ScreenCursors.h"
+#include "SkinFonts.h"
 #include "SkinPictures.h"
 #include "TsuiImageButton.h"
 #include "TsuiImagePanel.h"
@@ -32,13 +34,11 @@ TsuiImageButton *imageButton(QWidget *parent, const char *pictures, const QRect 
     return button;
 }
 
-QLabel *pictureLabel(QWidget *parent, const char *picture, const QPoint &place)
+PictureBox *pictureBox(QWidget *parent, const char *picture, const QPoint &place)
 {
-    auto *label = new QLabel(parent);
-    label->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(picture))));
-    label->adjustSize();
-    label->move(place);
-    return label;
+    auto *box = new PictureBox(skinPicture(QLatin1String(picture)), parent);
+    box->move(place);
+    return box;
 }
 
 QLabel *caption(QWidget *parent, const QString &text, const QRect &place)
@@ -56,9 +56,7 @@ TMainForm::TMainForm(QWidget *parent)
 {
     MaskFloatingPointExceptions();
     setWindowTitle(DisplayProductName);
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    setFont(tahoma);
+    setFont(tahomaPixels(11));
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, QColor(0xE8, 0xED, 0xF3));
     setPalette(colours);
@@ -118,9 +116,9 @@ void TMainForm::CreatePreview()
 
     Panel_Progress = new QWidget(this);
     Panel_Progress->setGeometry(L::Panel_Progress);
-    Image_ProgressBack = pictureLabel(Panel_Progress, N::ProgressBack, L::Image_ProgressBack.topLeft());
-    Image_Stretch = pictureLabel(Panel_Progress, N::Stretch, QPoint(0, L::StretchTop));
-    Image_Stretch->setScaledContents(true);
+    Image_ProgressBack = pictureBox(Panel_Progress, N::ProgressBack, L::Image_ProgressBack.topLeft());
+    Image_Stretch = pictureBox(Panel_Progress, N::Stretch, QPoint(0, L::StretchTop));
+    Image_Stretch->setStretch(true);
     Image_Left = imageButton(Panel_Progress, N::MarkerLeft, QRect(QPoint(0, L::MarkerTop), L::Marker));
     Image_Right = imageButton(Panel_Progress, N::MarkerRight,
                               QRect(QPoint(L::Panel_Progress.width() - L::Marker.width(), L::MarkerTop), L::Marker));
@@ -166,7 +164,7 @@ void TMainForm::CreateIntro()
 {
     Panel_Intro = new TsuiImagePanel(this);
     Panel_Intro->setGeometry(L::Panel_Intro);
-    Image = pictureLabel(Panel_Intro, N::Intro, QPoint(0, 0));
+    Image = pictureBox(Panel_Intro, N::Intro, QPoint(0, 0));
     Image->installEventFilter(this);
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 
 class ClipListComponent;
+class PictureBox;
 class QComboBox;
 class QLabel;
 class TsuiEdit;
@@ -54,8 +55,8 @@ public:
     QLabel *Image_Preview = nullptr;
     QLabel *Label_Info = nullptr;
     QWidget *Panel_Progress = nullptr;
-    QLabel *Image_ProgressBack = nullptr;
-    QLabel *Image_Stretch = nullptr;
+    PictureBox *Image_ProgressBack = nullptr;
+    PictureBox *Image_Stretch = nullptr;
     TsuiImageButton *Image_Left = nullptr;
     TsuiImageButton *Image_Right = nullptr;
     TsuiImageButton *suiImageButton_Snapshoot = nullptr;
@@ -79,7 +80,7 @@ public:
 
     // The intro picture that covers the preview and the list while the list is empty.
     TsuiImagePanel *Panel_Intro = nullptr;
-    QLabel *Image = nullptr;
+    PictureBox *Image = nullptr;
 
     // Brings the overlays to the front, in this order: the adding progress panel (when a
     // component placed one) and the intro.

@@ -1,5 +1,7 @@
 #include "TProcessForm.h"
 
+#include "PictureBox.h"
+#include "SkinFonts.h"
 #include "SkinPictures.h"
 #include "TsuiImageButton.h"
 #include "TsuiSkinForm.h"
@@ -44,9 +46,7 @@ TProcessForm::TProcessForm(QWidget *parent)
     MaskFloatingPointExceptions();
     setWindowTitle(DisplayProductName);
     setWindowModality(Qt::ApplicationModal);
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSize(8);
-    setFont(tahoma);
+    setFont(tahomaPoints(8));
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, QColor(0xE8, 0xED, 0xF3));
     setPalette(colours);
@@ -83,9 +83,8 @@ void TProcessForm::CreateProgress()
 {
     Panel_Progress = new QWidget(this);
     Panel_Progress->setGeometry(QRect(L::Panel_Progress.topLeft(), QSize(0, L::Panel_Progress.height())));
-    Image_Progress = new QLabel(Panel_Progress);
-    Image_Progress->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(N::Progress))));
-    Image_Progress->setScaledContents(true);
+    Image_Progress = new PictureBox(skinPicture(QLatin1String(N::Progress)), Panel_Progress);
+    Image_Progress->setStretch(true);
     Image_Progress->setGeometry(0, 0, L::Panel_Progress.width(), L::Panel_Progress.height());
     Label_Percent = label(this, QStringLiteral("0"), L::Label_Percent, Qt::AlignRight);
     label(this, QStringLiteral("%"), L::PercentSign);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class PictureBox;
 class QLabel;
 class TsuiImageButton;
 class TsuiSkinForm;
@@ -31,7 +32,7 @@ public:
     QLabel *Label_FPS = nullptr;
     QLabel *Label_CurrentFrame = nullptr;
     QWidget *Panel_Progress = nullptr;
-    QLabel *Image_Progress = nullptr;
+    PictureBox *Image_Progress = nullptr;
     QLabel *Label_Percent = nullptr;
     QLabel *Label_CopyFile = nullptr;
     TsuiImageButton *suiImageButton_StopConvert = nullptr;

@@ -1,3 +1,4 @@
+#include "PictureBox.h"
 #include "ScriptedPrompts.h"
 #include "ScreenCursors.h"
 #include "TMainForm.h"

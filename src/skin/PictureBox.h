@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture control: draws its picture at (0, 0) or stretched over itself, the same whether
+// enabled or not (a label would grey a disabled picture).
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(const QImage &picture, QWidget *parent = nullptr);
+
+    const QImage &picture() const { return picture_; }
+    void setPicture(const QImage &picture);
+    void setStretch(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage picture_;
+    bool stretch_ = false;
+};
