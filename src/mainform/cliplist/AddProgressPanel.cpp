@@ -1,5 +1,7 @@
 #include "AddProgressPanel.h"
 
+#include "SkinFonts.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,8 +14,7 @@ QLabel *Caption(const QString &name, const QString &text, QWidget *parent)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0xDC, 0xE1, 0xE8));
     label->setPalette(palette);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
+    QFont font = tahomaPixels(11);
     font.setBold(true);
     label->setFont(font);
     return label;

@@ -1,5 +1,7 @@
 #include "TLabelInfo.h"
 
+#include "SkinFonts.h"
+
 TLabelInfo::TLabelInfo(int left, int width, QWidget *row)
     : QLabel(row)
 {
@@ -8,9 +10,6 @@ TLabelInfo::TLabelInfo(int left, int width, QWidget *row)
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
-    setFont(QFont(QStringLiteral("Tahoma"), -1));
-    QFont f = font();
-    f.setPixelSize(11);
-    setFont(f);
+    setFont(tahomaPixels(11));
     setGeometry(left, 0, width, row->height());
 }
