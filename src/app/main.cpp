@@ -4,11 +4,11 @@
 #include "TMainForm.h"
 #include "TOptionForm.h"
 #include "TProcessForm.h"
+#include "WindowCreation.h"
 #include "core/AppGlobals.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
-#include <exception>
 
 int main(int argc, char **argv)
 {
@@ -22,19 +22,17 @@ int main(int argc, char **argv)
     QtPrompts prompts;
     Prompts::Install(&prompts);
 
-    try {
-        MainForm = new TMainForm;
-        OptionForm = new TOptionForm;
-        ProcessForm = new TProcessForm;
-        MainForm->SetOptionsSaver([] { return OptionForm->SaveOptions(); });
-        MainForm->setWindowTitle(ProductName);
-    } catch (const std::exception &error) {
-        prompts.Error(QString::fromLocal8Bit(error.what()));
+    const bool created = CreateWindowsOrReport(
+        [] {
+            MainForm = new TMainForm;
+            OptionForm = new TOptionForm;
+            ProcessForm = new TProcessForm;
+            MainForm->SetOptionsSaver([] { return OptionForm->SaveOptions(); });
+            MainForm->setWindowTitle(ProductName);
+        },
+        prompts);
+    if (!created)
         return 0;
-    } catch (...) {
-        prompts.Error(QString());
-        return 0;
-    }
 
     ReportWhenShown(MainForm);
     MainForm->show();

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTemporaryDir>
+#include <cfenv>
 #include <thread>
 #include <gtest/gtest.h>
 
@@ -216,6 +217,19 @@ TEST_F(MainForm, MessagesPostedFromAnotherThreadReachTheirHandlers)
     const QList<std::tuple<int, intptr_t, intptr_t>> expected{
         {2312, 0, 0}, {2412, 1, 0}, {537, 0x8000, 7}, {2512, 0, 0}};
     EXPECT_EQ(received, expected);
+}
+
+TEST_F(MainForm, MinimiseButtonMinimises)
+{
+    click(form->suiImageButton_Min);
+    EXPECT_TRUE(form->isMinimized());
+}
+
+TEST(MainFormCreation, MasksFloatingPointExceptionsOnTheWindowThread)
+{
+    feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+    TMainForm form;
+    EXPECT_EQ(fegetexcept(), 0);
 }
 
 TEST(MainFormCursors, MarkersUseTheDragCursorFromTheApplicationFolder)

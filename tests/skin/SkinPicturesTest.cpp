@@ -1,0 +1,96 @@
+#include "SkinArt.h"
+#include "SkinLayout.h"
+#include "SkinPictureNames.h"
+#include "SkinPictures.h"
+#include "SkinShape.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace M = MainFormLayout;
+namespace P = ProcessFormLayout;
+namespace N = SkinPictureName;
+
+// Every picture the windows load exists, at the size of the place the layout gives it.
+TEST(SkinPictures, EveryPictureHasTheSizeOfItsPlace)
+{
+    const struct {
+        const char *name;
+        QSize size;
+    } pictures[] = {
+        {N::MainForm, M::Window},           {N::Intro, M::Panel_Intro.size()},
+        {N::ProgressBack, M::Image_ProgressBack.size()}, {N::Stretch, M::Image_Stretch},
+        {N::BarBack, M::Image_BarBack},     {N::Bar, M::Image_Bar},
+        {N::Chk, M::Image_Chk},             {N::AddProgress, M::Panel_AddProgress.size()},
+        {N::Progress, QSize(1, 5)},         {N::ProcessForm, P::Window},
+    };
+    for (const auto &p : pictures)
+        EXPECT_EQ(skinPicture(QLatin1String(p.name)).size(), p.size) << p.name;
+}
+
+TEST(SkinPictures, EveryButtonHasItsStatesAtItsSize)
+{
+    const struct {
+        const char *name;
+        QSize size;
+        bool disabled;
+    } buttons[] = {
+        {N::Help, M::Help.size(), false},         {N::Min, M::Min.size(), false},
+        {N::Close, M::Close.size(), false},       {N::OpenDir, M::ToolButton, false},
+        {N::OpenFile, M::ToolButton, false},      {N::Clear, M::ToolButton, false},
+        {N::Option, M::ToolButton, false},        {N::Snapshoot, M::Snapshoot.size(), true},
+        {N::Browse, M::Browse.size(), false},     {N::StartConvert, M::StartConvert.size(), false},
+        {N::MarkerLeft, M::Marker, false},        {N::MarkerRight, M::Marker, false},
+        {N::ProcessClose, P::Close.size(), false}, {N::StopConvert, P::StopConvert.size(), false},
+        {N::Copy, P::Copy.size(), true},
+    };
+    for (const auto &b : buttons)
+        for (SkinArt::ButtonState state : SkinArt::AllButtonStates) {
+            const bool wanted = state != SkinArt::ButtonState::Disabled || b.disabled;
+            const QImage picture =
+                skinPicture(QLatin1String(b.name) + QLatin1Char('.') + QLatin1String(SkinArt::stateName(state)));
+            EXPECT_EQ(picture.isNull(), !wanted) << b.name << " " << SkinArt::stateName(state);
+            if (wanted)
+                EXPECT_EQ(picture.size(), b.size) << b.name << " " << SkinArt::stateName(state);
+        }
+}
+
+// The window outline must be cut exactly: a pixel that is almost the key colour would show as a
+// pink fringe around the window.
+TEST(SkinPictures, SkinsHaveRoundedCornersAndNoPinkFringe)
+{
+    for (const char *name : {N::MainForm, N::ProcessForm}) {
+        const QImage skin = skinPicture(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
+        const QRgb key = SkinArt::KeyColour;
+        EXPECT_EQ(skin.pixel(0, 0), key) << name;
+        EXPECT_EQ(skin.pixel(skin.width() - 1, skin.height() - 1), key) << name;
+        EXPECT_NE(skin.pixel(skin.width() / 2, 0), key) << name;
+        int fringe = 0;
+        for (int y = 0; y < skin.height(); ++y)
+            for (int x = 0; x < skin.width(); ++x) {
+                const QRgb c = skin.pixel(x, y);
+                if (c != key && qRed(c) > 150 && qBlue(c) > 150 && qGreen(c) < 100)
+                    ++fringe;
+            }
+        EXPECT_EQ(fringe, 0) << name;
+        // The shape keeps the whole width along the middle row.
+        EXPECT_EQ(skinRegion(skin, key).intersected(QRect(0, skin.height() / 2, skin.width(), 1)),
+                  QRegion(0, skin.height() / 2, skin.width(), 1))
+            << name;
+    }
+}
+
+TEST(SkinPictures, TheBrowseButtonIsKeyedByItsTopLeftPixel)
+{
+    const QImage browse = skinPicture(QLatin1String(N::Browse) + QStringLiteral(".normal"));
+    EXPECT_EQ(browse.pixel(0, 0) | 0xFF000000, SkinArt::KeyColour);
+    EXPECT_NE(browse.pixel(browse.width() / 2, browse.height() / 2) | 0xFF000000, SkinArt::KeyColour);
+}
+
+TEST(SkinPictures, UnknownNamesGiveNoPicture)
+{
+    EXPECT_TRUE(skinPicture(QStringLiteral("NoSuchPicture")).isNull());
+}
+
+} // namespace
