@@ -22,8 +22,6 @@ ClipListView::ClipListView(ClipList &clips, QWidget *parent)
     connect(bar_, &ClipScrollBar::ThumbMoved, this, &ClipListView::ScrollRows);
     connect(&clips_, &ClipList::ClipAppended, this, &ClipListView::AddRow);
     connect(&clips_, &ClipList::ClipAboutToBeRemoved, this, &ClipListView::DropRow);
-    for (int i = 0; i < clips_.Count(); ++i)
-        AddRow(clips_.ClipAt(i), i);
 }
 
 ClipRow *ClipListView::RowOf(const TVideoInfo *clip) const

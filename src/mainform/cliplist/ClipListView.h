@@ -11,8 +11,8 @@ class TVideoInfo;
 
 // The list area (Panel_Info): the rows of the clips on a panel that scrolling moves up
 // (suiImagePanel_InfoMove), eight rows in sight, and the list's own scroll bar at the right.
-// Rows come and go with the clips of the list; what a press or a release means is decided by
-// whoever listens to RowPressed and Released.
+// Rows come and go with the clips of the list, which is empty when the view is made; what a
+// press or a release means is decided by whoever listens to RowPressed and Released.
 class ClipListView : public TsuiImagePanel {
     Q_OBJECT
 
