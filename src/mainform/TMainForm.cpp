@@ -16,6 +16,8 @@
 #include "TsuiEdit.h"
 #include "TsuiMaskEdit.h"
 #include "ClipListComponent.h"
+#include "AppWindows.h"
+#include "SettingsPanel.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -73,6 +75,7 @@ TMainForm::TMainForm(QWidget *parent)
     CreateClipList();
 
     i_OutputPSPSerialNumber = 1;
+    CreateSettingsPanel();
     LoadCursors();
     RaiseOverlays(clipListPart_->ProgressPanel());
 }
@@ -187,6 +190,13 @@ void TMainForm::CreateClipList()
         clipListPart_->DeviceChanged(wparam, lparam);
     });
     volumes_.watch(Handle());
+}
+
+void TMainForm::CreateSettingsPanel()
+{
+    settings_ = new SettingsPanel({this, suiImageButton_Option, suiEdit_OutputFolder, &clips_, [] { return OptionForm; }});
+    connect(clipListPart_, &ClipListComponent::DvdTitleFound, settings_->suiEdit_DVDName, &QLineEdit::setText);
+    settings_->InitSettingsPanel();
 }
 
 void TMainForm::LoadCursors()

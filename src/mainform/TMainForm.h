@@ -9,6 +9,7 @@
 #include <functional>
 
 class ClipListComponent;
+class SettingsPanel;
 class PictureBox;
 class QComboBox;
 class QLabel;
@@ -39,6 +40,8 @@ public:
     // Remove and Clear commands, adding and the DVD drive notifications.
     ClipList &Clips() { return clips_; }
     ClipListComponent *ClipListPart() const { return clipListPart_; }
+    // The encoding choices under the list; the conversion run reads them.
+    SettingsPanel *Settings() const { return settings_; }
     Volumes &VolumesOf() { return volumes_; }
 
     // Title bar and tool bar.
@@ -110,6 +113,7 @@ private:
     void CreateStreamSelectors();
     void CreateIntro();
     void CreateClipList();
+    void CreateSettingsPanel();
     void LoadCursors();
     void CentreOnScreen();
     bool SaveOptions();
@@ -126,6 +130,7 @@ private:
     ClipList clips_;
     SystemVolumes volumes_;   // after messageTarget_: stops posting to it before it goes
     ClipListComponent *clipListPart_ = nullptr;
+    SettingsPanel *settings_ = nullptr;
     bool shownOnce_ = false;
 
     bool IntroDragging = false;

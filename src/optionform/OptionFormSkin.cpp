@@ -26,8 +26,8 @@ void DressOptionButton(TsuiImageButton &button, const QImage &skin, const QRect 
         case OptionButtonLook::Title:
             return SkinArt::titleButton(background, state, SkinArt::Glyph::Close);
         case OptionButtonLook::Tab:
-            return SkinArt::toolButton(background, state == ButtonState::Disabled ? ButtonState::Down : state,
-                                       SkinArt::Glyph::None, caption);
+            return SkinArt::smallButton(background, state == ButtonState::Disabled ? ButtonState::Down : state,
+                                        SkinArt::Glyph::None, caption);
         case OptionButtonLook::Command:
             break;
         }

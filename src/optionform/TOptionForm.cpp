@@ -235,6 +235,8 @@ NumberField &TOptionForm::videoBitRateField()
 void TOptionForm::profileNameApplied(const QString &name)
 {
     suiEdit_ProfileName->setText(name);
+    // Show a long name from its start.
+    suiEdit_ProfileName->setCursorPosition(0);
 }
 
 void TOptionForm::FormCreate()
