@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 QByteArray digest(const QString &file)
@@ -83,6 +87,64 @@ TEST(EngineConversion, VolumeRaisesTheSoundByTheGivenDecibels)
     r.volume = "6";
     ASSERT_EQ(convert(r), 0);
     EXPECT_NEAR(audioRms(dir.filePath("loud.MP4")) - audioRms(dir.filePath("quiet.MP4")), 6.0, 0.5);
+}
+
+TEST(EngineConversion, ScalesToTheFrameSizeCentredOnBlackAtTheResolution)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("avi");
+    r.output = dir.filePath("pillarbox.MP4");
+    r.frameSize = "364:272"; // a 4:3 picture inside the 480:272 frame
+    ASSERT_EQ(convert(r), 0);
+    const std::vector<uint8_t> gray = firstFrameGray(r.output, 480, 272);
+    ASSERT_EQ(gray.size(), 480u * 272u);
+    const auto columnMean = [&](int x) {
+        double sum = 0;
+        for (int y = 0; y < 272; ++y)
+            sum += gray[y * 480 + x];
+        return sum / 272;
+    };
+    EXPECT_LT(columnMean(10), 20);
+    EXPECT_LT(columnMean(469), 20);
+    EXPECT_GT(columnMean(240), 40);
+    EXPECT_GT(columnMean(70), 40) << "the picture spans 364 of the 480 columns";
+}
+
+TEST(EngineConversion, TakesTheChosenAudioStream)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("twoaudio");
+    r.output = dir.filePath("first.MP4");
+    ASSERT_EQ(convert(r), 0);
+    r.output = dir.filePath("second.MP4");
+    r.audioStream = "1";
+    ASSERT_EQ(convert(r), 0);
+    EXPECT_LT(audioRms(dir.filePath("first.MP4")), -80);
+    EXPECT_GT(audioRms(dir.filePath("second.MP4")), -30);
+}
+
+// A full disk, played by a file size limit in a child process: the write fails mid-way.
+TEST(EngineConversion, FullDiskFailsAndRemovesTheIncompleteFile)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("long");
+    r.output = dir.filePath("FULL.MP4");
+    r.length = "20";
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64 * 1024, 64 * 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(convert(r) == -1 ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the conversion reported success";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)

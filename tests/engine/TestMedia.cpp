@@ -42,6 +42,15 @@ const std::map<QString, QStringList> &recipes()
           "sine=frequency=440:sample_rate=44100:duration=4", "-vf", "select='not(eq(mod(n\\,4)\\,1))'",
           "-fps_mode", "vfr", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-c:a", "aac",
           "-ac", "1", "-output_ts_offset", "10"}},
+        {"odd.avi",
+         {"-f", "lavfi", "-i", "testsrc2=size=327x245:rate=25:duration=4", "-f", "lavfi", "-i",
+          "sine=frequency=440:sample_rate=22050:duration=4", "-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-c:a",
+          "pcm_s16le"}},
+        {"twoaudio.mkv",
+         {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=4", "-f", "lavfi", "-i",
+          "anullsrc=sample_rate=48000:channel_layout=stereo", "-f", "lavfi", "-i",
+          "sine=frequency=440:sample_rate=48000:duration=4", "-map", "0:v", "-map", "1:a", "-map", "2:a", "-t", "4",
+          "-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac"}},
         {"long.mp4",
          {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=30", "-f", "lavfi", "-i",
           "sine=frequency=440:sample_rate=48000:duration=30", "-c:v", "libx264", "-preset", "ultrafast",
@@ -69,7 +78,7 @@ ToolResult runTool(const QString &program, const QStringList &args)
 
 QStringList conformitySourceKinds()
 {
-    return {"dvd", "avi", "mkv", "webm", "silent", "phone"};
+    return {"dvd", "avi", "mkv", "webm", "silent", "phone", "odd"};
 }
 
 QString mediaPath(const QString &kind)
