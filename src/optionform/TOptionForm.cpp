@@ -5,6 +5,7 @@
 #include "WidgetChoiceLists.h"
 
 #include "SkinArt.h"
+#include "SkinFonts.h"
 #include "TsuiComboBox.h"
 #include "TsuiEdit.h"
 #include "TsuiImageButton.h"
@@ -18,6 +19,7 @@
 #include "platform/Prompts.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -101,7 +103,7 @@ TOptionForm::~TOptionForm() = default;
 void TOptionForm::buildWindow()
 {
     setModal(true);
-    setFont(SkinArt::font(11));
+    setFont(tahomaPoints(8));
     const QImage skinPicture = OptionFormSkin();
     skin = new TsuiSkinForm(this);
     skin->setTransparentColor(SkinArt::KeyColour);
@@ -251,8 +253,11 @@ void TOptionForm::FormCreate()
 
 void TOptionForm::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        if (const QScreen *where = screen())
+            move(where->availableGeometry().center() - rect().center());
         FormShow();
+    }
     QDialog::showEvent(event);
 }
 
