@@ -334,3 +334,19 @@ TEST_F(ProfileFilesTest, FailedWriteIsReportedAndNothingClaimsSuccess)
     EXPECT_FALSE(unreachable.SaveProfile(window, "New"));
     EXPECT_EQ(prompts.TextsOf(Kind::Error), QStringList({"Unable to write to " + unreachable.storePath()}));
 }
+
+TEST_F(ProfileFilesTest, NamesBeyondAsciiSurviveTheStore)
+{
+    writeDefinition();
+    FakeProfileWindow window(files);
+    open(window);
+    const QString name = QStringLiteral("Vid\u00e9os \u65e5\u672c [tv]");
+    EXPECT_TRUE(files.SaveProfile(window, name));
+    ASSERT_EQ(window.profiles.count(), 1);
+    EXPECT_TRUE(window.profiles.textAt(0).startsWith(name + " : Video-h264"));
+    files.ApplyProfile(window, 0);
+    EXPECT_EQ(window.profileName, name);
+    prompts.QueueConfirm(true);
+    EXPECT_TRUE(files.RemoveProfile(window, name));
+    EXPECT_EQ(window.profiles.count(), 0);
+}
