@@ -163,20 +163,14 @@ void ProfileFiles::ApplyProfile(ProfileWindow &window, int position) const
     const struct {
         FormatFamily family;
         int field;
-    } positions[] = {{FormatFamily::VideoAspect, 2}, {FormatFamily::VideoResolution, 3}, {FormatFamily::VideoFrameRate, 4}};
-    for (const auto &p : positions) {
-        if (ChoiceList *list = window.formatList(p.family))
-            list->select(ProfileField(value, p.field));
+    } listFields[] = {{FormatFamily::VideoAspect, 2},  {FormatFamily::VideoResolution, 3},
+                      {FormatFamily::VideoFrameRate, 4}, {FormatFamily::AudioBitrate, 6},
+                      {FormatFamily::AudioSampleRate, 7}, {FormatFamily::AudioVolume, 8}};
+    for (const auto &entry : listFields) {
+        if (ChoiceList *list = window.formatList(entry.family))
+            list->select(ProfileField(value, entry.field));
     }
     window.videoBitRateField().setValue(ProfileField(value, 5));
-    const struct {
-        FormatFamily family;
-        int field;
-    } audioPositions[] = {{FormatFamily::AudioBitrate, 6}, {FormatFamily::AudioSampleRate, 7}, {FormatFamily::AudioVolume, 8}};
-    for (const auto &p : audioPositions) {
-        if (ChoiceList *list = window.formatList(p.family))
-            list->select(ProfileField(value, p.field));
-    }
     window.profileVolumeApplied();
 }
 
