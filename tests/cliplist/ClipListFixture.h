@@ -2,6 +2,7 @@
 
 #include "AddProgressPanel.h"
 #include "ClipListComponent.h"
+#include "ClipListMenu.h"
 #include "ClipListView.h"
 #include "ClipRow.h"
 #include "FakeVolumes.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
@@ -122,6 +124,12 @@ protected:
         for (int i = 0; i < count; ++i)
             paths << MediaFile(QString("clip %1.avi").arg(clips.Count() + i));
         AddThroughDialog(paths);
+    }
+
+    static void RightClick(QWidget *widget, QPoint at = QPoint(5, 5))
+    {
+        QTest::mousePress(widget, Qt::RightButton, {}, at);
+        QTest::mouseRelease(widget, Qt::RightButton, {}, at);
     }
 
     ClipRow *Row(int position) const { return list->View()->RowOf(clips.ClipAt(position)); }

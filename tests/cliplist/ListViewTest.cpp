@@ -10,12 +10,6 @@
 
 class CliplistView : public ClipListFixture {
 protected:
-    void RightClick(QWidget *widget, QPoint at = QPoint(5, 5))
-    {
-        QTest::mousePress(widget, Qt::RightButton, {}, at);
-        QTest::mouseRelease(widget, Qt::RightButton, {}, at);
-    }
-
     QAction *MenuItem(const char *name) const
     {
         return list->ListMenu()->Item(QString::fromLatin1(name));
