@@ -240,6 +240,11 @@ TEST_F(CliplistDvd, OtherVolumesAndBusyListsChangeNothing)
     QCoreApplication::processEvents();
     EXPECT_TRUE(title.isNull());
 
+    // A disc whose contents cannot be read tells nothing.
+    volumes.mount(FakeVolumes::makeVolume(media.filePath("gone"), VolumeKind::CdRom, "GHOST"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(title.isNull());
+
     // A data disc names the title but is not remembered.
     const Volume data = volumes.mount(Disc("cd", VolumeKind::CdRom, false, "DATA"));
     QCoreApplication::processEvents();
