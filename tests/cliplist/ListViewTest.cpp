@@ -289,3 +289,37 @@ TEST_F(CliplistView, WheelScrollsOneRowANotch)
     wheel(-3);
     EXPECT_EQ(view->FirstVisibleRow(), 3 * (view->Bar()->ThumbTop() - 2) / 122);
 }
+
+TEST_F(CliplistView, StreamSelectorsFollowTheCurrentClip)
+{
+    AddClips(2);
+    // Clips from files have no stream lists: nothing to choose but "Disable" for subtitles.
+    EXPECT_EQ(audio->count(), 0);
+    EXPECT_FALSE(audio->isEnabled());
+    ASSERT_EQ(subtitle->count(), 1);
+    EXPECT_EQ(subtitle->itemText(0), "Disable");
+    EXPECT_FALSE(subtitle->isEnabled());
+
+    TVideoInfo *second = clips.ClipAt(1);
+    second->SetAudioStreams(QStringList{"English#0x1#extra", "Deutsch#0x2"});
+    second->SetSubtitleStreams(QStringList{"French"});
+    second->SetAudioIndex(1);
+    QTest::mousePress(Row(1), Qt::LeftButton, {}, QPoint(300, 8));
+    EXPECT_TRUE(audio->isEnabled());
+    EXPECT_EQ(audio->count(), 2);
+    EXPECT_EQ(audio->itemText(0), "English");
+    EXPECT_EQ(audio->currentIndex(), 1);
+    EXPECT_EQ(subtitle->count(), 2);
+    EXPECT_EQ(subtitle->currentIndex(), 0);
+
+    audio->setCurrentIndex(0);
+    subtitle->setCurrentIndex(1);
+    EXPECT_EQ(second->AudioIndex(), 0);
+    EXPECT_EQ(second->SubtitleIndex(), 1);
+    EXPECT_EQ(second->SubtitleText(), "Disable");
+
+    // Filling the selectors for another clip changes no clip's choice.
+    QTest::mousePress(Row(0), Qt::LeftButton, {}, QPoint(300, 8));
+    EXPECT_EQ(second->AudioIndex(), 0);
+    EXPECT_EQ(clips.ClipAt(0)->SubtitleIndex(), 0);
+}
