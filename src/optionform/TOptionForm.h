@@ -35,8 +35,6 @@ public:
     // and saves the options. False when the user cancelled.
     bool ChooseOutputFolder();
 
-    const ProfileFiles &profileFiles() const { return profileFiles_; }
-
     // ProfileWindow
     ChoiceList &profileList() override;
     ChoiceList &videoFormatList() override;

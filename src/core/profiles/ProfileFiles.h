@@ -2,6 +2,7 @@
 
 #include "ProfileWindow.h"
 
+#include <QList>
 #include <QString>
 
 class IniFile;
