@@ -85,6 +85,7 @@ int Conversion::setUp()
     if (guessed.num > 0 && guessed.den > 0)
         lastVideoDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), input_.videoStream()->time_base));
     frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
+    // A source that cannot seek is decoded from its beginning; what lies before the start is dropped.
     if (s_.startSecond > 0)
         input_.seekBefore(s_.startSecond);
 

@@ -21,13 +21,14 @@ std::string videoSourceArgs(const AVFrame *f, AVRational tb)
 
 std::string audioSourceArgs(const AVFrame *f, AVRational tb)
 {
+    // Channels without a known order get the usual layout for their count, so they can be down-mixed.
     AVChannelLayout layout{};
-    if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&f->ch_layout) == 0)
+    if (f->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&f->ch_layout) == 0
+        || av_channel_layout_copy(&layout, &f->ch_layout) < 0)
         av_channel_layout_default(&layout, f->ch_layout.nb_channels > 0 ? f->ch_layout.nb_channels : 2);
-    else
-        av_channel_layout_copy(&layout, &f->ch_layout);
     char name[128] = "";
-    av_channel_layout_describe(&layout, name, sizeof name);
+    if (av_channel_layout_describe(&layout, name, sizeof name) < 0)
+        name[0] = '\0';
     av_channel_layout_uninit(&layout);
     const char *fmt = av_get_sample_fmt_name(static_cast<AVSampleFormat>(f->format));
     char args[320];
@@ -91,7 +92,8 @@ int FilterChain::build(const AVFrame *frame, AVRational timeBase, bool audio, co
     outputs->filter_ctx = source_;
     inputs->name = av_strdup("out");
     inputs->filter_ctx = sink_;
-    ret = avfilter_graph_parse_ptr(graph_.get(), chain.c_str(), &inputs, &outputs, nullptr);
+    ret = outputs->name && inputs->name ? avfilter_graph_parse_ptr(graph_.get(), chain.c_str(), &inputs, &outputs, nullptr)
+                                        : AVERROR(ENOMEM);
     avfilter_inout_free(&outputs);
     avfilter_inout_free(&inputs);
     if (ret < 0)
