@@ -421,12 +421,12 @@ QImage keyedButton(QSize size, ButtonState state, Glyph glyph, const QString &ca
     drawFace(p, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5), 6, state);
     const Face face = faceFor(state);
     const int s = face.shift;
-    const int g = 12;
-    const int textWidth = QFontMetrics(font(11, true)).horizontalAdvance(caption);
-    const int left = (size.width() - g - 5 - textWidth) / 2 + s;
+    const int g = 11, gap = 4;
+    const int textWidth = QFontMetrics(font(10, true)).horizontalAdvance(caption);
+    const int left = (size.width() - g - gap - textWidth) / 2 + s;
     drawGlyph(p, glyph, QRectF(left, (size.height() - g) / 2.0 + s, g, g * 0.85),
               QColor::fromRgb(0xFFF2C14E));
-    drawText(p, QRect(left + g + 5, s, textWidth + 2, size.height()), caption, face.text, 11, true,
+    drawText(p, QRect(left + g + gap, s, textWidth + 2, size.height()), caption, face.text, 10, true,
              Qt::AlignLeft | Qt::AlignVCenter);
     p.end();
     return hardenOnKey(canvas, face.border);

@@ -63,7 +63,7 @@ inline constexpr QRect Label_Stop{434, 286, 50, 18};
 inline constexpr QRect suiEdit_Stop{484, 286, 58, 18};
 inline constexpr QRect Label_OutputFolder{551, 286, 76, 18};
 inline constexpr QRect suiEdit_OutputFolder{628, 286, 143, 18};
-inline constexpr QRect Browse{783, 283, 62, 24};
+inline constexpr QRect Browse{783, 283, 64, 24};
 
 // Encoding settings rows.
 inline constexpr QPoint Label1{70, 353};
