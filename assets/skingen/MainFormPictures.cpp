@@ -46,7 +46,8 @@ void drawPreviewArea(QPainter &p)
              QStringLiteral("PREVIEW"), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
     drawWell(p, pane.adjusted(-6, -6, 6, 6), 7);
     p.fillRect(pane, Qt::black);
-    drawGroup(p, QRect(pane.left() - 6, L::Panel_Progress.top() - 14, pane.width() + 12, 38));
+    // Ends above the intro's bottom edge so no line of it shows under the intro.
+    drawGroup(p, QRect(pane.left() - 6, L::Snapshoot.top() - 3, pane.width() + 12, L::Panel_Intro.bottom() - L::Snapshoot.top() + 3));
 }
 
 void drawTrimAndOutputRow(QPainter &p)

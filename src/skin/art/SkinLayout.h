@@ -68,8 +68,8 @@ inline constexpr QRect Browse{783, 283, 64, 24};
 // Encoding settings rows.
 inline constexpr QPoint Label1{70, 353};
 inline constexpr QRect suiComboBox_Profile{122, 349, 419, 21};
-inline constexpr QPoint Label9{557, 353};
-inline constexpr QRect suiEdit_DVDName{617, 349, 126, 21};
+inline constexpr QPoint Label9{553, 353};
+inline constexpr QRect suiEdit_DVDName{611, 349, 118, 21};
 inline constexpr QPoint Label12{70, 380};
 inline constexpr QRect suiComboBox_VideoFormat{153, 377, 84, 21};
 inline constexpr QPoint Label3{270, 380};
