@@ -23,7 +23,7 @@ namespace L = MainFormLayout;
 
 namespace {
 
-class MainForm : public ::testing::Test {
+class MainWindowShell : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -53,7 +53,7 @@ protected:
     bool saveSucceeds = true;
 };
 
-TEST_F(MainForm, IsAFramelessShapedWindowOfTheSkinsSize)
+TEST_F(MainWindowShell, IsAFramelessShapedWindowOfTheSkinsSize)
 {
     EXPECT_EQ(form->size(), L::Window);
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
@@ -64,7 +64,7 @@ TEST_F(MainForm, IsAFramelessShapedWindowOfTheSkinsSize)
     EXPECT_TRUE(form->mask().contains(QPoint(L::Window.width() / 2, 0)));
 }
 
-TEST_F(MainForm, ControlsSitAtTheirPlaces)
+TEST_F(MainWindowShell, ControlsSitAtTheirPlaces)
 {
     const struct {
         const char *name;
@@ -99,7 +99,7 @@ TEST_F(MainForm, ControlsSitAtTheirPlaces)
     EXPECT_EQ(form->Label_Info->pos(), L::Label_Info);
 }
 
-TEST_F(MainForm, FirstShowShowsTheOutputFolderAndTheIntro)
+TEST_F(MainWindowShell, FirstShowShowsTheOutputFolderAndTheIntro)
 {
     EXPECT_EQ(form->suiEdit_OutputFolder->text(), QStringLiteral("/videos/out/"));
     EXPECT_TRUE(form->suiEdit_OutputFolder->isReadOnly());
@@ -109,7 +109,7 @@ TEST_F(MainForm, FirstShowShowsTheOutputFolderAndTheIntro)
     EXPECT_EQ(form->childAt(L::Panel_Preview.center()), form->Image);
 }
 
-TEST_F(MainForm, CloseIsRefusedWhileAFrameIsAwaitedThenSavesAndCloses)
+TEST_F(MainWindowShell, CloseIsRefusedWhileAFrameIsAwaitedThenSavesAndCloses)
 {
     form->Label_Info->show();
     click(form->suiImageButton_Close);
@@ -125,7 +125,7 @@ TEST_F(MainForm, CloseIsRefusedWhileAFrameIsAwaitedThenSavesAndCloses)
     EXPECT_EQ(prompts.Questions().size(), 1);
 }
 
-TEST_F(MainForm, CloseStaysOpenWhenTheOptionsCannotBeSaved)
+TEST_F(MainWindowShell, CloseStaysOpenWhenTheOptionsCannotBeSaved)
 {
     saveSucceeds = false;
     click(form->suiImageButton_Close);
@@ -133,14 +133,14 @@ TEST_F(MainForm, CloseStaysOpenWhenTheOptionsCannotBeSaved)
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(MainForm, OtherClosesDoNotSave)
+TEST_F(MainWindowShell, OtherClosesDoNotSave)
 {
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(saves, 0);
 }
 
-TEST_F(MainForm, BrowseStoresTheChosenFolderWithATrailingSlash)
+TEST_F(MainWindowShell, BrowseStoresTheChosenFolderWithATrailingSlash)
 {
     const struct {
         QString chosen;
@@ -162,7 +162,7 @@ TEST_F(MainForm, BrowseStoresTheChosenFolderWithATrailingSlash)
               QStringLiteral("Please select Output Folder:"));
 }
 
-TEST_F(MainForm, BrowseCancelledChangesNothing)
+TEST_F(MainWindowShell, BrowseCancelledChangesNothing)
 {
     click(form->suiImageButton_Browse);
     EXPECT_EQ(g_s_OutputFolder, QStringLiteral("/videos/out/"));
@@ -176,7 +176,7 @@ void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, Qt::M
     QCoreApplication::sendEvent(target, &event);
 }
 
-TEST_F(MainForm, DraggingTheIntroPictureMovesTheWindow)
+TEST_F(MainWindowShell, DraggingTheIntroPictureMovesTheWindow)
 {
     form->move(100, 80);
     const QPoint start = form->pos();
@@ -197,7 +197,7 @@ TEST_F(MainForm, DraggingTheIntroPictureMovesTheWindow)
     EXPECT_EQ(form->pos(), start + QPoint(-10, 5));
 }
 
-TEST_F(MainForm, MessagesPostedFromAnotherThreadReachTheirHandlers)
+TEST_F(MainWindowShell, MessagesPostedFromAnotherThreadReachTheirHandlers)
 {
     QList<std::tuple<int, intptr_t, intptr_t>> received;
     for (uint32_t number : {537u, 2312u, 2412u, 2512u})
@@ -219,20 +219,20 @@ TEST_F(MainForm, MessagesPostedFromAnotherThreadReachTheirHandlers)
     EXPECT_EQ(received, expected);
 }
 
-TEST_F(MainForm, MinimiseButtonMinimises)
+TEST_F(MainWindowShell, MinimiseButtonMinimises)
 {
     click(form->suiImageButton_Min);
     EXPECT_TRUE(form->isMinimized());
 }
 
-TEST(MainFormCreation, MasksFloatingPointExceptionsOnTheWindowThread)
+TEST(MainWindowCreation, MasksFloatingPointExceptionsOnTheWindowThread)
 {
     feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
     TMainForm form;
     EXPECT_EQ(fegetexcept(), 0);
 }
 
-TEST(MainFormCursors, MarkersUseTheDragCursorFromTheApplicationFolder)
+TEST(MainWindowCursors, MarkersUseTheDragCursorFromTheApplicationFolder)
 {
     const QString saved = path_PNG;
     path_PNG = QStringLiteral(POCKETREEL_APP_DIR "/");
