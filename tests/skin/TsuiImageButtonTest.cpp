@@ -1,5 +1,6 @@
 #include "TsuiImageButton.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -59,6 +60,24 @@ TEST_F(ImageButton, ReleaseInsideClicksAndTakesTheFocus)
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(6, 5));
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_FALSE(button->isPressed());
+}
+
+// A field being edited finishes its edit before the button's own mouse-down handler runs.
+TEST_F(ImageButton, PressTakesTheFocusBeforeTheMouseDownNotification)
+{
+    auto *field = new QLineEdit(&window);
+    field->setGeometry(0, 50, 60, 20);
+    field->show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QStringList order;
+    QObject::connect(field, &QLineEdit::editingFinished, [&order] { order << QStringLiteral("field left"); });
+    QObject::connect(button, &TsuiImageButton::mouseDown, [&order] { order << QStringLiteral("mouse down"); });
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(order, (QStringList{QStringLiteral("field left"), QStringLiteral("mouse down")}));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 TEST_F(ImageButton, PressAndLeaveDoesNotClick)
