@@ -3,6 +3,8 @@
 #include "PreviewLink.h"
 
 #include <QTest>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -14,10 +16,16 @@ public:
     bool awaiting = false;
     QImage shown;
     QStringList calls;
+    std::function<void()> whileClosing;   // what the window handles while the grabber closes
 
     bool AwaitingFrame() const override { return awaiting; }
     QImage ShownPicture() const override { return shown; }
-    void CloseFrameLibrary() override { Log("close"); }
+    void CloseFrameLibrary() override
+    {
+        Log("close");
+        if (auto handle = std::exchange(whileClosing, nullptr))
+            handle();
+    }
     void ShowClipPicture(TVideoInfo *clip) override { Log(clip ? "picture" : "picture none"); }
     void ShowClipRange(TVideoInfo *clip) override { Log(clip ? "range" : "range none"); }
 
@@ -75,4 +83,15 @@ TEST_F(CliplistPreviewLink, PressesWaitForTheFrame)
     preview.awaiting = false;
     QTest::mousePress(Row(1), Qt::LeftButton, {}, QPoint(300, 8));
     EXPECT_EQ(clips.CurrentClip(), clips.ClipAt(1));
+}
+
+TEST_F(CliplistPreviewLink, AClipClearedWhileTheGrabberClosesIsNotMadeCurrent)
+{
+    AddClips(3);
+    preview.whileClosing = [this] { list->ClearClips(); };
+    QTest::mousePress(Row(2), Qt::LeftButton, {}, QPoint(300, 8));
+    EXPECT_EQ(clips.Count(), 0);
+    EXPECT_EQ(clips.CurrentClip(), nullptr);
+    EXPECT_FALSE(startEdit->isEnabled());
+    EXPECT_TRUE(startEdit->text().isEmpty());
 }

@@ -158,8 +158,10 @@ void ClipListComponent::RowPressed(ClipRow *row)
             selected->SetSelected(false);
         clip->SetSelected(true);
     }
+    const QPointer<ClipRow> pressed(row);
     SetCurrentClip(clip);
-    row->setFocus(Qt::MouseFocusReason);
+    if (pressed)
+        pressed->setFocus(Qt::MouseFocusReason);
 }
 
 void ClipListComponent::ListReleased(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos)

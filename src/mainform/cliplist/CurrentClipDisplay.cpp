@@ -2,6 +2,7 @@
 
 #include "PreviewLink.h"
 #include "core/ClipList.h"
+#include "core/TVideoInfo.h"
 #include "core/TextHelpers.h"
 
 #include <QComboBox>
@@ -45,7 +46,11 @@ void CurrentClipDisplay::SetCurrentClip(TVideoInfo *clip)
             if (!shown.isNull())
                 previous->SetPicture(shown);
         }
+        const QPointer<TVideoInfo> wanted(clip);
         preview_->CloseFrameLibrary();
+        // Closing handles window events while it waits: the clip may have left the list.
+        if (!wanted || clips_.IndexOf(wanted) < 0)
+            clip = nullptr;
     }
     clips_.SetCurrent(clip);
     if (clip)
