@@ -1,3 +1,4 @@
+#include "Conversions.h"
 #include "EngineLibrary.h"
 #include "TestMedia.h"
 
@@ -70,19 +71,37 @@ TEST(EngineProbe, RefusesWhatHoldsNoDecodableVideo)
     }
 }
 
-// Inputs the fuzzer once found troublesome: each must be answered, never crash.
+// Damaged files the fuzzer made: whatever the probe says, nothing may crash, and what it accepts
+// must also go through a conversion and a thumbnail, ending in 0 or -1 with nothing half-written.
 TEST(EngineProbe, SurvivesTheFuzzerFindings)
 {
     const QDir findings(QStringLiteral(ENGINE_FUZZ_FINDINGS_DIR));
-    for (const QFileInfo &file : findings.entryInfoList(QDir::Files)) {
+    const QFileInfoList files = findings.entryInfoList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    QTemporaryDir dir;
+    for (const QFileInfo &file : files) {
         SCOPED_TRACE(file.fileName().toStdString());
         EngineFileInfo info{};
         const int32_t result = probe(file.filePath(), info);
-        EXPECT_TRUE(result == 0 || result == -1);
+        ASSERT_TRUE(result == 0 || result == -1);
         const uint8_t *pixels = nullptr;
         int32_t second = 0;
         EngineLibrary::get().getFrame(32, 24, "2.bmp", &pixels, &second);
         EXPECT_NE(pixels, nullptr);
+        if (result != 0)
+            continue;
+        ConversionRequest r;
+        r.source = file.filePath();
+        r.output = dir.filePath(file.baseName() + ".MP4");
+        r.length = "0";
+        const int32_t converted = convert(r);
+        EXPECT_TRUE(converted == 0 || converted == -1);
+        EXPECT_EQ(QFile::exists(r.output), converted == 0);
+        EXPECT_FALSE(QFile::exists(r.output + ".part"));
+        const QByteArray source = r.source.toUtf8(), thumb = dir.filePath(file.baseName() + ".THM").toUtf8();
+        const int32_t thumbnail =
+            EngineLibrary::get().frameJpeg(nullptr, 2, source.constData(), "0", "10", "160:120", thumb.constData(), 0);
+        EXPECT_TRUE(thumbnail == 0 || thumbnail == -1);
     }
 }
 
