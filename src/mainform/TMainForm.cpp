@@ -179,6 +179,8 @@ void TMainForm::CreateClipList()
     controls.current = {suiEdit_Start, suiEdit_Stop, suiComboBox_Audio, suiComboBox_Subtitle,
                         suiImageButton_Snapshoot, Panel_Progress};
     clipListPart_ = new ClipListComponent(clips_, volumes_, controls);
+    preview_ = std::make_unique<StillPreview>(Image_Preview, Label_Info);
+    clipListPart_->SetPreview(preview_.get());
     connect(suiImageButton_OpenDir, &TsuiImageButton::clicked, clipListPart_,
             &ClipListComponent::suiImageButton_OpenDirClick);
     connect(suiImageButton_OpenFile, &TsuiImageButton::clicked, clipListPart_,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StillPreview.h"
 #include "SystemVolumes.h"
 #include "core/ClipList.h"
 #include "platform/WindowMessage.h"
@@ -7,6 +8,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class ClipListComponent;
 class SettingsPanel;
@@ -129,6 +131,7 @@ private:
     std::function<bool()> optionsSaver_;
     ClipList clips_;
     SystemVolumes volumes_;   // after messageTarget_: stops posting to it before it goes
+    std::unique_ptr<StillPreview> preview_;
     ClipListComponent *clipListPart_ = nullptr;
     SettingsPanel *settings_ = nullptr;
     bool shownOnce_ = false;

@@ -108,6 +108,8 @@ TEST(CliplistRealEngine, AddsRealVideosAndRefusesTheRest)
         EXPECT_TRUE(clips.ClipAt(1)->DisplayAspect());
         EXPECT_FALSE(clips.ClipAt(0)->DisplayAspect());
         EXPECT_EQ(clips.CurrentClip(), clips.ClipAt(0));
+        EXPECT_EQ(form.Image_Preview->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+                  clips.ClipAt(0)->Picture());
         EXPECT_TRUE(form.Panel_Intro->isHidden());
         form.grab().save(QDir::current().filePath("cliplist-real-engine.png"));
     }
