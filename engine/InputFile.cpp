@@ -101,3 +101,20 @@ int InputFile::seekBefore(double seconds)
         ret = av_seek_frame(ctx_.get(), -1, target, AVSEEK_FLAG_BACKWARD);
     return ret;
 }
+
+std::optional<double> InputFile::keyframeBefore(double seconds) const
+{
+    AVStream *st = videoStream();
+    const int count = st ? avformat_index_get_entries_count(st) : 0;
+    if (count == 0)
+        return std::nullopt;
+    const int64_t target = av_rescale_q(originUs() + static_cast<int64_t>(seconds * AV_TIME_BASE), AV_TIME_BASE_Q,
+                                        st->time_base);
+    // An index built while reading ends where reading stopped, and may lack a keyframe further on.
+    if (avformat_index_get_entry(st, count - 1)->timestamp < target)
+        return std::nullopt;
+    const AVIndexEntry *key = avformat_index_get_entry_from_timestamp(st, target, AVSEEK_FLAG_BACKWARD);
+    if (!key)
+        return std::nullopt;
+    return secondsOf(video_, key->timestamp);
+}

@@ -4,6 +4,8 @@
 #include "FfmpegHandles.h"
 #include "IoWatch.h"
 
+#include <optional>
+
 class InputFile {
 public:
     // 0, or a negative AVERROR; only regular files are opened, so a read can never wait on a pipe.
@@ -23,6 +25,8 @@ public:
     double secondsOf(int index, int64_t ts) const;
     // Jumps to the keyframe at or before `seconds` since the origin.
     int seekBefore(double seconds);
+    // Seconds of the video keyframe that seekBefore(seconds) lands on, when the file's index tells.
+    std::optional<double> keyframeBefore(double seconds) const;
 
 private:
     FormatInputPtr ctx_;

@@ -1,5 +1,10 @@
 #include "VideoFrameReader.h"
 
+namespace {
+// A frame that starts within a millisecond before the second counts as starting at it.
+constexpr double kTolerance = 0.001;
+}
+
 VideoFrameReader::VideoFrameReader(InputFile &input, IoWatch &watch) : input_(input), watch_(watch) {}
 
 int VideoFrameReader::open(int threads)
@@ -52,14 +57,21 @@ int VideoFrameReader::next(AVFrame *frame)
     }
 }
 
+bool VideoFrameReader::decodesOnTo(double seconds) const
+{
+    if (draining_ || position_ < 0 || position_ >= seconds - kTolerance)
+        return false;
+    // While the keyframe a seek would land on lies behind the decoder, decoding on does a part of the
+    // seek's work; without an index, only a short way, where a keyframe in between is unlikely.
+    if (const std::optional<double> key = input_.keyframeBefore(seconds))
+        return *key <= position_;
+    constexpr double kDecodeOnLimit = 2.0;
+    return seconds - position_ <= kDecodeOnLimit;
+}
+
 int VideoFrameReader::frameAt(double seconds, AVFrame *frame)
 {
-    // A frame that starts within a millisecond before the second counts as starting at it.
-    constexpr double kTolerance = 0.001;
-    // A little ahead of where the decoder stands, decoding on is cheaper than going back to a keyframe.
-    constexpr double kDecodeOnLimit = 2.0;
-    const bool ahead = !draining_ && position_ >= 0 && position_ < seconds - kTolerance && seconds - position_ <= kDecodeOnLimit;
-    if (!ahead && input_.seekBefore(seconds) >= 0)
+    if (!decodesOnTo(seconds) && input_.seekBefore(seconds) >= 0)
         restart();
     av_frame_unref(last_.get());
     skipBefore_ = seconds - kTolerance;

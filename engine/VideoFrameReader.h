@@ -19,6 +19,7 @@ public:
     double secondsOf(const AVFrame *frame) const;
 
 private:
+    bool decodesOnTo(double seconds) const;
     int pick(double from, AVFrame *frame);
 
     InputFile &input_;

@@ -16,31 +16,42 @@ std::vector<uint8_t> grabbedGray(int width, int height)
 TEST(EngineGrabber, DeliversTheFrameShownAtEachRequestedSecond)
 {
     const auto &engine = EngineLibrary::get();
-    const QString source = mediaPath("mkv");
-    const QByteArray path = source.toUtf8();
-    RecordingWindow window;
-    ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
-    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
-
-    // Backwards and forwards: each answer is the accurate frame, whatever the previous one was.
-    for (int second : {3, 1, 2}) {
-        SCOPED_TRACE(second);
-        ASSERT_EQ(engine.setNextFrameTime(second), 0);
-        const auto frame = window.take(DVDENCODER_MSG_FRAME);
-        ASSERT_TRUE(frame.has_value());
-        EXPECT_EQ(frame->wparam, 1);
-        const std::vector<uint8_t> grabbed = grabbedGray(128, 72);
-        const double exact = meanAbsDiff(grabbed, toolFrameGray(source, second, 128, 72));
-        EXPECT_LT(exact, 4);
-        EXPECT_LT(exact, meanAbsDiff(grabbed, toolFrameGray(source, second - 0.04, 128, 72)));
-        const uint8_t *pixels = nullptr;
-        int32_t frameTime = -1;
-        engine.getFrame(16, 9, nullptr, &pixels, &frameTime);
-        EXPECT_EQ(frameTime, second);
+    // Backwards and forwards, on within a keyframe's group and across into the next one: each answer is
+    // the accurate frame, whatever the previous one was. "gop" has B-frames that nothing refers to,
+    // which are left undecoded before the second, and keyframes at 0, 5 and 10 s.
+    const struct {
+        const char *kind;
+        std::vector<int> seconds;
+    } walks[] = {
+        {"mkv", {3, 1, 2}},
+        {"gop", {1, 4, 6, 9, 7, 11, 3}},
+    };
+    for (const auto &walk : walks) {
+        const QString source = mediaPath(walk.kind);
+        const QByteArray path = source.toUtf8();
+        RecordingWindow window;
+        ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+        ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
+        for (int second : walk.seconds) {
+            SCOPED_TRACE(testing::Message() << walk.kind << " at " << second);
+            ASSERT_EQ(engine.setNextFrameTime(second), 0);
+            const auto frame = window.take(DVDENCODER_MSG_FRAME);
+            ASSERT_TRUE(frame.has_value());
+            EXPECT_EQ(frame->wparam, 1);
+            const std::vector<uint8_t> grabbed = grabbedGray(128, 72);
+            // The same picture through the same scaling matches to the bit; references decoded with
+            // shortcuts (a skipped loop filter) already drift by a few tenths.
+            const double exact = meanAbsDiff(grabbed, toolFrameGray(source, second, 128, 72));
+            EXPECT_LT(exact, 0.1);
+            EXPECT_LT(exact, meanAbsDiff(grabbed, toolFrameGray(source, second - 0.04, 128, 72)));
+            const uint8_t *pixels = nullptr;
+            int32_t frameTime = -1;
+            engine.getFrame(16, 9, nullptr, &pixels, &frameTime);
+            EXPECT_EQ(frameTime, second);
+        }
+        EXPECT_EQ(engine.grabberUnInit(), 0);
+        EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
     }
-
-    EXPECT_EQ(engine.grabberUnInit(), 0);
-    EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
 }
 
 TEST(EngineGrabber, UnreadableFileStillAnswersEveryMessage)
