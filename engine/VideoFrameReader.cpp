@@ -1,5 +1,7 @@
 #include "VideoFrameReader.h"
 
+#include "UnreferencedPicture.h"
+
 namespace {
 // A frame that starts within a millisecond before the second counts as starting at it.
 constexpr double kTolerance = 0.001;
@@ -49,7 +51,9 @@ int VideoFrameReader::next(AVFrame *frame)
             const bool early = packet_->pts != AV_NOPTS_VALUE
                 && input_.secondsOf(input_.videoIndex(), packet_->pts) < skipBefore_;
             decoder_.context()->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
-            ret = decoder_.send(packet_.get());
+            // An unreferenced picture kept from the decoder altogether does not take a frame thread's turn.
+            if (!early || !unreferencedPicture(input_.videoStream()->codecpar, packet_.get()))
+                ret = decoder_.send(packet_.get());
         }
         av_packet_unref(packet_.get());
         if (ret < 0)
