@@ -17,8 +17,55 @@ int VideoFrameReader::open(int threads)
 void VideoFrameReader::restart()
 {
     decoder_.flush();
+    av_packet_unref(packet_.get());
+    held_ = false;
     draining_ = false;
     position_ = -1;
+}
+
+int VideoFrameReader::seekTo(double seconds)
+{
+    // A seek lands where the decoding order reaches the time, which without an index is any picture,
+    // and decoding from one that is not a keyframe shows damage. So read on from there to a keyframe
+    // at or before the second, and start further back while none comes; the bound keeps a file
+    // without keyframe marks from being read from its beginning.
+    constexpr double kLongestBackOff = 32;
+    const double limit = seconds + kTolerance;
+    for (double back = 0; back <= kLongestBackOff; back = back > 0 ? back * 2 : 1) {
+        int ret = input_.seekBefore(seconds - back);
+        if (ret < 0)
+            return ret;
+        restart();
+        while ((ret = readVideoPacket()) >= 0) {
+            const int64_t ts = packet_->dts != AV_NOPTS_VALUE ? packet_->dts : packet_->pts;
+            if (ts != AV_NOPTS_VALUE && input_.secondsOf(input_.videoIndex(), ts) > limit)
+                break;
+            if ((packet_->flags & AV_PKT_FLAG_KEY)
+                && (packet_->pts == AV_NOPTS_VALUE || input_.secondsOf(input_.videoIndex(), packet_->pts) <= limit)) {
+                held_ = true;
+                return 0;
+            }
+            av_packet_unref(packet_.get());
+        }
+        if ((ret < 0 && ret != AVERROR_EOF) || seconds - back < 0)
+            break;
+    }
+    av_packet_unref(packet_.get());
+    const int ret = input_.seekBefore(seconds);
+    if (ret >= 0)
+        restart();
+    return ret;
+}
+
+int VideoFrameReader::readVideoPacket()
+{
+    for (;;) {
+        watch_.touch();
+        const int ret = av_read_frame(input_.context(), packet_.get());
+        if (ret < 0 || packet_->stream_index == input_.videoIndex())
+            return ret;
+        av_packet_unref(packet_.get());
+    }
 }
 
 double VideoFrameReader::secondsOf(const AVFrame *frame) const
@@ -38,7 +85,8 @@ int VideoFrameReader::next(AVFrame *frame)
         if (draining_)
             return AVERROR_EOF;
         watch_.touch();
-        ret = av_read_frame(input_.context(), packet_.get());
+        ret = held_ ? 0 : av_read_frame(input_.context(), packet_.get());
+        held_ = false;
         if (ret == AVERROR_EOF) {
             draining_ = true;
             if ((ret = decoder_.send(nullptr)) < 0)
@@ -75,8 +123,8 @@ bool VideoFrameReader::decodesOnTo(double seconds) const
 
 int VideoFrameReader::frameAt(double seconds, AVFrame *frame)
 {
-    if (!decodesOnTo(seconds) && input_.seekBefore(seconds) >= 0)
-        restart();
+    if (!decodesOnTo(seconds))
+        seekTo(seconds);
     av_frame_unref(last_.get());
     skipBefore_ = seconds - kTolerance;
     const int ret = pick(seconds - kTolerance, frame);

@@ -19,6 +19,9 @@ public:
     double secondsOf(const AVFrame *frame) const;
 
 private:
+    // Jumps to a keyframe at or before `seconds`; what the decoder held is forgotten.
+    int seekTo(double seconds);
+    int readVideoPacket();
     bool decodesOnTo(double seconds) const;
     int pick(double from, AVFrame *frame);
 
@@ -26,6 +29,8 @@ private:
     IoWatch &watch_;
     StreamDecoder decoder_;
     PacketPtr packet_ = makePacket();
+    // packet_ was read while seeking and is the next one to decode.
+    bool held_ = false;
     bool draining_ = false;
     FramePtr last_ = makeFrame();
     // Pictures before this second that nothing refers to are not decoded: they cannot be the answer.

@@ -18,16 +18,20 @@ TEST(EngineGrabber, DeliversTheFrameShownAtEachRequestedSecond)
     const auto &engine = EngineLibrary::get();
     // Backwards and forwards, on within a keyframe's group and across into the next one: each answer is
     // the accurate frame, whatever the previous one was. "gop" has B-frames that nothing refers to,
-    // which are left undecoded before the second, and keyframes at 0, 5 and 10 s.
+    // which are left undecoded before the second, and keyframes at 0, 5 and 10 s. A seek in "gopts"
+    // lands on any picture; the ffmpeg tool shows damage there, so its pictures are judged by "gop".
     const struct {
         const char *kind;
+        const char *judge;
         std::vector<int> seconds;
     } walks[] = {
-        {"mkv", {3, 1, 2}},
-        {"gop", {1, 4, 6, 9, 7, 11, 3}},
+        {"mkv", "mkv", {3, 1, 2}},
+        {"gop", "gop", {1, 4, 6, 9, 7, 11, 3}},
+        {"gopts", "gop", {1, 4, 6, 9, 7, 11, 3}},
     };
     for (const auto &walk : walks) {
         const QString source = mediaPath(walk.kind);
+        const QString judge = mediaPath(walk.judge);
         const QByteArray path = source.toUtf8();
         RecordingWindow window;
         ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
@@ -41,9 +45,9 @@ TEST(EngineGrabber, DeliversTheFrameShownAtEachRequestedSecond)
             const std::vector<uint8_t> grabbed = grabbedGray(128, 72);
             // The same picture through the same scaling matches to the bit; references decoded with
             // shortcuts (a skipped loop filter) already drift by a few tenths.
-            const double exact = meanAbsDiff(grabbed, toolFrameGray(source, second, 128, 72));
+            const double exact = meanAbsDiff(grabbed, toolFrameGray(judge, second, 128, 72));
             EXPECT_LT(exact, 0.1);
-            EXPECT_LT(exact, meanAbsDiff(grabbed, toolFrameGray(source, second - 0.04, 128, 72)));
+            EXPECT_LT(exact, meanAbsDiff(grabbed, toolFrameGray(judge, second - 0.04, 128, 72)));
             const uint8_t *pixels = nullptr;
             int32_t frameTime = -1;
             engine.getFrame(16, 9, nullptr, &pixels, &frameTime);

@@ -14,7 +14,8 @@
 // "webm" (VP9/Opus), "silent" (H.264 without sound, black first second), "phone" (portrait VFR
 // H.264 with mono AAC starting at 10 s), "odd" (327 x 245 MJPEG with 22 kHz PCM), "twoaudio"
 // (a silent first and a sounding second audio stream), "long" (30 s, for trimming and stopping),
-// "gop" (12 s H.264 with referenced and unreferenced B-frames and a keyframe every 5 s).
+// "gop" (12 s H.264 with referenced and unreferenced B-frames and a keyframe every 5 s), "gopts"
+// (the same pictures in MPEG-TS: start-coded packets, no index, timestamps not at 0).
 QString mediaPath(const QString &kind);
 QStringList conformitySourceKinds();
 
