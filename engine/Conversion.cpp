@@ -87,7 +87,7 @@ int Conversion::setUp()
     frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
     // A source that cannot seek is decoded from its beginning; what lies before the start is dropped.
     if (s_.startSecond > 0)
-        input_.seekBefore(s_.startSecond);
+        held_ = input_.seekToKeyframe(s_.startSecond, packet_.get(), inputWatch_) > 0;
 
     if (videoEncoder_.openVideo(s_) < 0 || audioEncoder_.openAudio(s_) < 0)
         return -1;
@@ -109,7 +109,8 @@ int Conversion::readSource()
         if ((videoDone && audioDone) || state_.stopRequested())
             return 0;
         inputWatch_.touch();
-        int ret = av_read_frame(input_.context(), packet_.get());
+        int ret = held_ ? 0 : av_read_frame(input_.context(), packet_.get());
+        held_ = false;
         if (ret == AVERROR_EOF)
             return 0;
         if (ret == AVERROR(EAGAIN)) {

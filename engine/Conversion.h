@@ -64,5 +64,7 @@ private:
     FramePtr decoded_ = makeFrame();
     FramePtr filtered_ = makeFrame();
     PacketPtr packet_ = makePacket();
+    // packet_ is the keyframe the seek to the start read, the first one to decode.
+    bool held_ = false;
     PacketPtr encoded_ = makePacket();
 };

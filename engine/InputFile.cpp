@@ -5,6 +5,9 @@
 #include <sys/stat.h>
 
 namespace {
+// Times this close count as the same instant.
+constexpr double kSameInstant = 0.001;
+
 bool decodableVideo(const AVStream *st)
 {
     const AVCodecParameters *par = st->codecpar;
@@ -100,6 +103,45 @@ int InputFile::seekBefore(double seconds)
     if (ret < 0)
         ret = av_seek_frame(ctx_.get(), -1, target, AVSEEK_FLAG_BACKWARD);
     return ret;
+}
+
+int InputFile::seekToKeyframe(double seconds, AVPacket *key, IoWatch &watch)
+{
+    // A seek lands where the decoding order reaches the time, which without an index is any picture,
+    // and a decoder shows nothing good until a keyframe. So read on from there to a keyframe at or
+    // before the second, and start further back while none comes; the bound keeps a file without
+    // keyframe marks from being read from its beginning.
+    constexpr double kLongestBackOff = 32;
+    const double limit = seconds + kSameInstant;
+    for (double back = 0; back <= kLongestBackOff; back = back > 0 ? back * 2 : 1) {
+        int ret = seekBefore(seconds - back);
+        if (ret < 0)
+            return ret;
+        while ((ret = readVideoPacket(key, watch)) >= 0) {
+            const int64_t ts = key->dts != AV_NOPTS_VALUE ? key->dts : key->pts;
+            if (ts != AV_NOPTS_VALUE && secondsOf(video_, ts) > limit)
+                break;
+            if ((key->flags & AV_PKT_FLAG_KEY) && (key->pts == AV_NOPTS_VALUE || secondsOf(video_, key->pts) <= limit))
+                return 1;
+            av_packet_unref(key);
+        }
+        av_packet_unref(key);
+        if ((ret < 0 && ret != AVERROR_EOF) || seconds - back < 0)
+            break;
+    }
+    const int ret = seekBefore(seconds);
+    return ret < 0 ? ret : 0;
+}
+
+int InputFile::readVideoPacket(AVPacket *packet, IoWatch &watch)
+{
+    for (;;) {
+        watch.touch();
+        const int ret = av_read_frame(ctx_.get(), packet);
+        if (ret < 0 || packet->stream_index == video_)
+            return ret;
+        av_packet_unref(packet);
+    }
 }
 
 std::optional<double> InputFile::keyframeBefore(double seconds) const

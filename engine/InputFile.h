@@ -23,12 +23,17 @@ public:
     double durationSeconds() const;
     // Seconds since the origin of a timestamp of stream `index`.
     double secondsOf(int index, int64_t ts) const;
-    // Jumps to the keyframe at or before `seconds` since the origin.
+    // Jumps to the keyframe at or before `seconds` since the origin, as the file's index tells.
     int seekBefore(double seconds);
+    // Jumps to a video keyframe at or before `seconds` also in a file without an index, and reads it
+    // into `key`: 1 = `key` is the next packet to use, 0 = no keyframe came and the plain seek stands.
+    int seekToKeyframe(double seconds, AVPacket *key, IoWatch &watch);
     // Seconds of the video keyframe that seekBefore(seconds) lands on, when the file's index tells.
     std::optional<double> keyframeBefore(double seconds) const;
 
 private:
+    int readVideoPacket(AVPacket *packet, IoWatch &watch);
+
     FormatInputPtr ctx_;
     int video_ = -1;
 };

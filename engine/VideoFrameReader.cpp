@@ -25,47 +25,14 @@ void VideoFrameReader::restart()
 
 int VideoFrameReader::seekTo(double seconds)
 {
-    // A seek lands where the decoding order reaches the time, which without an index is any picture,
-    // and decoding from one that is not a keyframe shows damage. So read on from there to a keyframe
-    // at or before the second, and start further back while none comes; the bound keeps a file
-    // without keyframe marks from being read from its beginning.
-    constexpr double kLongestBackOff = 32;
-    const double limit = seconds + kTolerance;
-    for (double back = 0; back <= kLongestBackOff; back = back > 0 ? back * 2 : 1) {
-        int ret = input_.seekBefore(seconds - back);
-        if (ret < 0)
-            return ret;
-        restart();
-        while ((ret = readVideoPacket()) >= 0) {
-            const int64_t ts = packet_->dts != AV_NOPTS_VALUE ? packet_->dts : packet_->pts;
-            if (ts != AV_NOPTS_VALUE && input_.secondsOf(input_.videoIndex(), ts) > limit)
-                break;
-            if ((packet_->flags & AV_PKT_FLAG_KEY)
-                && (packet_->pts == AV_NOPTS_VALUE || input_.secondsOf(input_.videoIndex(), packet_->pts) <= limit)) {
-                held_ = true;
-                return 0;
-            }
-            av_packet_unref(packet_.get());
-        }
-        if ((ret < 0 && ret != AVERROR_EOF) || seconds - back < 0)
-            break;
-    }
-    av_packet_unref(packet_.get());
-    const int ret = input_.seekBefore(seconds);
-    if (ret >= 0)
-        restart();
-    return ret;
-}
-
-int VideoFrameReader::readVideoPacket()
-{
-    for (;;) {
-        watch_.touch();
-        const int ret = av_read_frame(input_.context(), packet_.get());
-        if (ret < 0 || packet_->stream_index == input_.videoIndex())
-            return ret;
-        av_packet_unref(packet_.get());
-    }
+    PacketPtr key = makePacket();
+    const int ret = input_.seekToKeyframe(seconds, key.get(), watch_);
+    if (ret < 0)
+        return ret;
+    restart();
+    av_packet_move_ref(packet_.get(), key.get());
+    held_ = ret > 0;
+    return 0;
 }
 
 double VideoFrameReader::secondsOf(const AVFrame *frame) const

@@ -21,7 +21,6 @@ public:
 private:
     // Jumps to a keyframe at or before `seconds`; what the decoder held is forgotten.
     int seekTo(double seconds);
-    int readVideoPacket();
     bool decodesOnTo(double seconds) const;
     int pick(double from, AVFrame *frame);
 
