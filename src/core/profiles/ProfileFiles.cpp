@@ -195,7 +195,7 @@ QList<int> ProfileFiles::slotsNamed(const IniFile &store, const QString &section
     return found;
 }
 
-bool ProfileFiles::SaveProfile(ProfileWindow &window, const QString &rawName) const
+bool ProfileFiles::EditProfile(ProfileWindow &window, const QString &rawName, const ProfileEdit &edit) const
 {
     const QString name = rawName.trimmed();
     if (const QString problem = ProfileNameProblem(name); !problem.isEmpty()) {
@@ -205,7 +205,20 @@ bool ProfileFiles::SaveProfile(ProfileWindow &window, const QString &rawName) co
     try {
         IniFile store(storePath());
         const QString section = profileSection(window);
-        const QString old = store.readString(section, name, NoDef);
+        if (!edit(store, section, name, store.readString(section, name, NoDef)))
+            return false;
+    } catch (const IniWriteError &error) {
+        prompts_.Error(QString::fromLocal8Bit(error.what()));
+        return false;
+    }
+    LoadProfileList(window);
+    return true;
+}
+
+bool ProfileFiles::SaveProfile(ProfileWindow &window, const QString &rawName) const
+{
+    return EditProfile(window, rawName, [&](IniFile &store, const QString &section, const QString &name,
+                                            const QString &old) {
         if (old != NoDef) {
             if (ProfileField(old, 9) != 0) {
                 prompts_.Information(quotedName(name) + QStringLiteral(".\nYou Can not modify this setting!"));
@@ -238,25 +251,14 @@ bool ProfileFiles::SaveProfile(ProfileWindow &window, const QString &rawName) co
                                              selectedOf(window.formatList(FormatFamily::AudioBitrate)),
                                              selectedOf(window.formatList(FormatFamily::AudioSampleRate)),
                                              selectedOf(window.formatList(FormatFamily::AudioVolume))));
-    } catch (const IniWriteError &error) {
-        prompts_.Error(QString::fromLocal8Bit(error.what()));
-        return false;
-    }
-    LoadProfileList(window);
-    return true;
+        return true;
+    });
 }
 
 bool ProfileFiles::RemoveProfile(ProfileWindow &window, const QString &rawName) const
 {
-    const QString name = rawName.trimmed();
-    if (const QString problem = ProfileNameProblem(name); !problem.isEmpty()) {
-        prompts_.Information(quotedName(name) + QStringLiteral(".\n") + problem);
-        return false;
-    }
-    try {
-        IniFile store(storePath());
-        const QString section = profileSection(window);
-        const QString old = store.readString(section, name, NoDef);
+    return EditProfile(window, rawName, [&](IniFile &store, const QString &section, const QString &name,
+                                            const QString &old) {
         const QList<int> namedSlots = slotsNamed(store, section, name);
         if (old == NoDef && namedSlots.isEmpty()) {
             prompts_.Information(quotedName(name) + QStringLiteral(".\nThere is no profile of this name."));
@@ -272,12 +274,8 @@ bool ProfileFiles::RemoveProfile(ProfileWindow &window, const QString &rawName) 
             store.writeString(section, QStringLiteral("ProfileText") + QString::number(slot), NoDef);
         if (old != NoDef)
             store.writeString(section, name, NoDef);
-    } catch (const IniWriteError &error) {
-        prompts_.Error(QString::fromLocal8Bit(error.what()));
-        return false;
-    }
-    LoadProfileList(window);
-    return true;
+        return true;
+    });
 }
 
 QString ProfileFiles::DefinitionValue(const QString &section, const QString &prefix, int n) const

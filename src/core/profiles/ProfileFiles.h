@@ -3,6 +3,7 @@
 #include "ProfileWindow.h"
 
 #include <QList>
+#include <functional>
 #include <QString>
 
 class IniFile;
@@ -42,6 +43,14 @@ private:
     void loadChoiceList(const IniFile &file, ChoiceList &list, const QString &section, const QString &prefix) const;
     // Slots of the profile section whose name matches `name`, in slot order.
     QList<int> slotsNamed(const IniFile &store, const QString &section, const QString &name) const;
+
+    // The frame of every change to the store: refuses names that cannot be keys, opens the store,
+    // reports a failed write, and reloads the window's profile list when the edit went through.
+    // The edit gets the store, the profile section, the trimmed name and its stored value string
+    // ("nodef" when absent), and returns false to leave the store as it is.
+    using ProfileEdit = std::function<bool(IniFile &store, const QString &section, const QString &name,
+                                           const QString &old)>;
+    bool EditProfile(ProfileWindow &window, const QString &rawName, const ProfileEdit &edit) const;
 
     QString folder_;
     Prompts &prompts_;
