@@ -69,6 +69,29 @@ TEST_F(SkinInputsBitRateField, LettersAreDroppedWithABeep)
     EXPECT_EQ(beeps.count(), 3);
 }
 
+TEST_F(SkinInputsBitRateField, EditingKeysEditWithTheTextsX11Gives)
+{
+    unbounded();
+    const struct {
+        Qt::Key key;
+        QChar text;
+        int cursor;
+        const char *left;
+    } cases[] = {
+        {Qt::Key_Delete, QChar(0x7f), 0, "12"},
+        {Qt::Key_Backspace, QChar(0x08), 3, "81"},
+        {Qt::Key_Delete, QChar(0x7f), 3, "812"},  // nothing after the cursor
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.left);
+        field.setText(QStringLiteral("812"));
+        field.setCursorPosition(c.cursor);
+        QTest::sendKeyEvent(QTest::Click, &field, c.key, c.text, Qt::NoModifier);
+        EXPECT_EQ(field.text(), QString::fromLatin1(c.left));
+    }
+    EXPECT_EQ(beeps.count(), 0);
+}
+
 TEST_F(SkinInputsBitRateField, EmptiedFieldReadsMinValueAndStepsFromIt)
 {
     unbounded();

@@ -27,5 +27,6 @@ bool spinAcceptsCharacter(QChar c)
         return c.unicode() < 128;
     if (c == QLatin1Char('-'))
         return true;
-    return c.unicode() < 32 && c != QLatin1Char('\r') && c != QLatin1Char('\n');
+    // Editing keys arrive as control characters: Backspace as 0x08, Delete as 0x7F on X11.
+    return c.category() == QChar::Other_Control && c != QLatin1Char('\r') && c != QLatin1Char('\n');
 }

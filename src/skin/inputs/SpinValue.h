@@ -14,5 +14,6 @@ int clampSpinValue(qint64 value, int minValue, int maxValue);
 // `minValue`.
 int spinValueFromText(const QString &text, int minValue);
 
-// Typed characters the field takes: digits, '-' and control characters other than Enter.
+// Typed characters the field takes: ASCII digits, '-' and control characters (Delete among them)
+// other than Enter.
 bool spinAcceptsCharacter(QChar c);
