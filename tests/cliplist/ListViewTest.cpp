@@ -183,6 +183,53 @@ TEST_F(CliplistView, TenClipsScrollWithTheThumb)
     EXPECT_EQ(view->FirstVisibleRow(), 1);
 }
 
+TEST_F(CliplistView, ClearedListStartsAtItsTop)
+{
+    QDir(media.path()).mkpath("dvd/video_ts");
+    const Volume dvd = FakeVolumes::makeVolume(media.filePath("dvd"), VolumeKind::CdRom, "MOVIE");
+    const auto insertDisc = [this, &dvd] {
+        volumes.mount(dvd);
+        QCoreApplication::processEvents();
+    };
+    const struct {
+        const char *way;
+        std::function<void()> beforeAdding;
+        std::function<void()> clear;
+    } ways[] = {
+        {"button", [] {}, [this] { list->suiImageButton_ClearClick(); }},
+        {"menu", [] {},
+         [this] {
+             RightClick(Row(0));
+             MenuItem("Clear")->trigger();
+             list->ListMenu()->hide();
+         }},
+        {"disc removal", insertDisc,
+         [this, &dvd] {
+             volumes.unmount(dvd.mountPoint);
+             QCoreApplication::processEvents();
+         }},
+    };
+    ClipListView *view = list->View();
+    for (const auto &w : ways) {
+        SCOPED_TRACE(w.way);
+        w.beforeAdding();
+        AddClips(10);
+        DragThumb(124);
+        ASSERT_EQ(view->FirstVisibleRow(), 2);
+        w.clear();
+        ASSERT_EQ(clips.Count(), 0);
+
+        AddClips(3);
+        EXPECT_EQ(view->InfoMove()->y(), 0);
+        EXPECT_EQ(view->Bar()->ThumbTop(), 2) << "the thumb agrees with the rows it shows";
+        for (int position = 0; position < 3; ++position) {
+            const int top = Row(position)->mapTo(view, QPoint(0, 0)).y();
+            EXPECT_TRUE(top >= 0 && top + ClipRow::Height <= view->height()) << "row " << position << " at " << top;
+        }
+        list->suiImageButton_ClearClick();
+    }
+}
+
 TEST_F(CliplistView, EightClipsDoNotScroll)
 {
     AddClips(8);

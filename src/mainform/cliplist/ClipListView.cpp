@@ -70,7 +70,9 @@ void ClipListView::LayoutRows()
 
 void ClipListView::CollapseRows()
 {
-    infoMove_->resize(InfoMoveWidth, 0);
+    // Clips added next start at the top; a panel left scrolled would hide them above the view.
+    infoMove_->setGeometry(0, 0, InfoMoveWidth, 0);
+    bar_->SetThumbTop(ClipScrollBar::ThumbMin);
 }
 
 int ClipListView::FirstVisibleRow() const

@@ -33,7 +33,8 @@ public:
     void LayoutRows();
     // Shows the rows that the thumb's place on the track stands for.
     void ScrollRows();
-    // suiImagePanel_InfoMove.Height = 0 (the list was cleared).
+    // The list was cleared: suiImagePanel_InfoMove.Height = 0, and the rows and the thumb go back
+    // to the top.
     void CollapseRows();
     // Position of the first row in sight.
     int FirstVisibleRow() const;
