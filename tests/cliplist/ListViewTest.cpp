@@ -135,6 +135,25 @@ TEST_F(CliplistView, PopupMenuItemsFollowTheList)
     EXPECT_EQ(clips.Count(), 2);
 }
 
+TEST_F(CliplistView, ScrollBarOpensNoMenu)
+{
+    AddClips(10);
+    ClipScrollBar *bar = list->View()->Bar();
+    for (const QPoint at : {bar->Thumb()->geometry().center(), QPoint(9, 100), QPoint(1, 140)}) {
+        SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+        QWidget *under = bar->childAt(at);   // the track or the thumb
+        ASSERT_NE(under, nullptr);
+        RightClick(under, under->mapFrom(bar, at));
+        EXPECT_TRUE(!list->ListMenu() || !list->ListMenu()->isVisible());
+        if (list->ListMenu())
+            list->ListMenu()->hide();
+    }
+    RightClick(list->View(), QPoint(200, 100));
+    ASSERT_NE(list->ListMenu(), nullptr);
+    EXPECT_TRUE(list->ListMenu()->isVisible()) << "a row beside the bar still opens it";
+    list->ListMenu()->hide();
+}
+
 TEST_F(CliplistView, ClearByButtonShowsTheIntroButNotFromTheMenu)
 {
     AddClips(3);

@@ -68,3 +68,13 @@ bool ClipScrollBar::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 }
+
+void ClipScrollBar::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ClipScrollBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
