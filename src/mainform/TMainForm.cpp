@@ -137,9 +137,12 @@ void TMainForm::CreateTimesAndOutputFolder()
     Label_Stop = caption(this, QStringLiteral("End Time :"), L::Label_Stop);
     suiEdit_Stop = new TsuiMaskEdit(this);
     suiEdit_Stop->setGeometry(L::suiEdit_Stop);
+    const QColor fieldColour(218, 218, 218);
     for (TsuiMaskEdit *field : {suiEdit_Start, suiEdit_Stop}) {
         field->setEditMask(QStringLiteral("!90:00:00;1;_"));
         field->setMaxLength(8);
+        field->setBorderColor(Qt::black);
+        field->setColor(fieldColour);
         field->setEnabled(false);
     }
 
@@ -147,7 +150,8 @@ void TMainForm::CreateTimesAndOutputFolder()
     suiEdit_OutputFolder = new TsuiEdit(this);
     suiEdit_OutputFolder->setGeometry(L::suiEdit_OutputFolder);
     suiEdit_OutputFolder->setReadOnly(true);
-    suiEdit_OutputFolder->setColor(QColor(218, 218, 218));
+    suiEdit_OutputFolder->setBorderColor(Qt::black);
+    suiEdit_OutputFolder->setColor(fieldColour);
     suiImageButton_Browse = imageButton(this, N::Browse, L::Browse);
     suiImageButton_Browse->setTransparent(true);
     connect(suiImageButton_Browse, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_BrowseClick);
@@ -178,6 +182,11 @@ void TMainForm::CreateClipList()
     controls.introPanel = Panel_Intro;
     controls.current = {suiEdit_Start, suiEdit_Stop, suiComboBox_Audio, suiComboBox_Subtitle,
                         suiImageButton_Snapshoot, Panel_Progress};
+    // The output folder's colour is the time fields' normal one.
+    controls.resetTimeFieldColours = [this] {
+        for (TsuiMaskEdit *field : {suiEdit_Start, suiEdit_Stop})
+            field->setColor(suiEdit_OutputFolder->color());
+    };
     clipListPart_ = new ClipListComponent(clips_, volumes_, controls);
     preview_ = std::make_unique<StillPreview>(Image_Preview, Label_Info);
     clipListPart_->SetPreview(preview_.get());

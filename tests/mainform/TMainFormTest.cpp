@@ -109,6 +109,42 @@ TEST_F(MainWindowShell, FirstShowShowsTheOutputFolderAndTheIntro)
     EXPECT_EQ(form->childAt(L::Panel_Preview.center()), form->Image);
 }
 
+std::string hex(const QColor &colour)
+{
+    return colour.name().toStdString();
+}
+
+TEST_F(MainWindowShell, TimeAndOutputFolderFieldsAreGreyWithABlackBorder)
+{
+    const std::string grey = hex(QColor(218, 218, 218));
+    const std::string black = hex(Qt::black);
+    const struct {
+        const char *name;
+        TsuiEdit *field;
+    } fields[] = {{"suiEdit_Start", form->suiEdit_Start},
+                  {"suiEdit_Stop", form->suiEdit_Stop},
+                  {"suiEdit_OutputFolder", form->suiEdit_OutputFolder}};
+    for (const auto &[name, field] : fields) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(hex(field->color()), grey);
+        EXPECT_EQ(hex(field->borderColor()), black);
+        // As drawn, disabled or not: the outer ring black, the inner ring and the ground grey.
+        const QImage look = field->grab().toImage();
+        EXPECT_EQ(hex(look.pixelColor(0, look.height() / 2)), black);
+        EXPECT_EQ(hex(look.pixelColor(look.width() / 2, 1)), grey);
+        EXPECT_EQ(hex(look.pixelColor(look.width() - 4, look.height() / 2)), grey);
+    }
+}
+
+TEST_F(MainWindowShell, ClearGivesTheTimeFieldsTheOutputFolderColour)
+{
+    form->suiEdit_Start->setColor(Qt::red);
+    form->suiEdit_Stop->setColor(QColor(0, 255, 0));
+    click(form->suiImageButton_Clear);
+    EXPECT_EQ(hex(form->suiEdit_Start->color()), hex(form->suiEdit_OutputFolder->color()));
+    EXPECT_EQ(hex(form->suiEdit_Stop->color()), hex(form->suiEdit_OutputFolder->color()));
+}
+
 TEST_F(MainWindowShell, CloseIsRefusedWhileAFrameIsAwaitedThenSavesAndCloses)
 {
     form->Label_Info->show();
