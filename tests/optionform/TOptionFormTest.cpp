@@ -191,7 +191,7 @@ TEST_F(OptionFormTest, FormatChangeReloadsTheFormatsLists)
     pick(dialog.suiComboBox_VideoFormat, 1);
     EXPECT_EQ(dialog.suiComboBox_Resolution->count(), 2);
     EXPECT_EQ(dialog.suiComboBox_Resolution->currentText(), QStringLiteral("320:240"));
-    EXPECT_EQ(dialog.suiSpinEdit_VideoBitRate->maxValue(), 1200);
+    EXPECT_EQ(dialog.suiSpinEdit_VideoBitRate->maxValue(), 768);
     EXPECT_EQ(dialog.suiComboBox_Volume->count(), 10);
     EXPECT_TRUE(dialog.suiComboBox_AspectRatio->isEnabled());
 }

@@ -96,7 +96,7 @@ TEST_F(SettingsPanelTest, FormatChangeReloadsTheListsAndRenamesEveryClip)
     EXPECT_EQ(p.suiComboBox_Resolution->count(), 2);
     EXPECT_EQ(p.suiComboBox_Resolution->currentText(), QStringLiteral("320:240"));
     EXPECT_EQ(p.suiSpinEdit_VideoBitRate->value(), 768);
-    EXPECT_EQ(p.suiSpinEdit_VideoBitRate->maxValue(), 1200);
+    EXPECT_EQ(p.suiSpinEdit_VideoBitRate->maxValue(), 768);
     EXPECT_EQ(p.suiTrackBar_Volume->position(), 0);
     EXPECT_EQ(p.Label_DB->text(), QStringLiteral("+ 0 db."));
     EXPECT_EQ(outputNames(), QStringList({"M4V70041.MP4", "M4V70042.MP4", "M4V70043.MP4"}));
@@ -123,14 +123,14 @@ TEST_F(SettingsPanelTest, SliderLabelFollowsAndTheHiddenListStays)
 
 TEST_F(SettingsPanelTest, ApplyingAProfileSetsEveryChoiceAndTheSlider)
 {
-    write("PfSetting.ini", read("PfSetting.ini") + "ProfileText4=Loud\nLoud=1,0,1,2,900,4,1,4,0,\n");
+    write("PfSetting.ini", read("PfSetting.ini") + "ProfileText4=Loud\nLoud=1,0,1,2,700,4,1,4,0,\n");
     IniFile(app() + "PfSetting.ini").writeString("PSP-Profile", "ProfileCount", "5");
     SettingsPanel &p = panel();
     pick(p.suiComboBox_Profile, 4);
     EXPECT_EQ(p.suiComboBox_VideoFormat->currentText(), QStringLiteral("mpeg4"));
     EXPECT_EQ(p.suiComboBox_Resolution->currentText(), QStringLiteral("368:208"));
     EXPECT_EQ(p.suiComboBox_VideoFrameRate->currentText(), QStringLiteral("25"));
-    EXPECT_EQ(p.suiSpinEdit_VideoBitRate->value(), 900);
+    EXPECT_EQ(p.suiSpinEdit_VideoBitRate->value(), 700);
     EXPECT_EQ(p.suiComboBox_AudioBitRate->currentText(), QStringLiteral("128"));
     EXPECT_EQ(p.suiTrackBar_Volume->position(), 4);
     EXPECT_EQ(p.Label_DB->text(), QStringLiteral("+ 4 db."));
