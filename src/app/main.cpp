@@ -9,12 +9,23 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
-    SingleInstance instance(ProductName);
-    if (!instance.TryAcquire())
+    SingleInstance instance(SingleInstance::DefaultLockPaths(ProductName));
+    switch (instance.TryAcquire()) {
+    case SingleInstance::Claim::HeldByAnotherInstance:
         return -1;
+    case SingleInstance::Claim::NoLock:
+        std::fprintf(stderr,
+                     "%s: no single-instance lock could be taken (%s); starting without one, so a "
+                     "second start will not be refused.\n",
+                     qPrintable(ProductName), qPrintable(instance.FailureReport()));
+        break;
+    case SingleInstance::Claim::Held:
+        break;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);

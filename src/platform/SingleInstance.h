@@ -1,24 +1,40 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QLockFile;
 
-// Refuses a second running instance for the same user: a lock file named after the product in
-// the user's runtime folder. A lock left by a process that is no longer running is taken over.
+// Refuses a second running instance for the same user with a lock file. The lock may live in
+// several places, tried in order: a place that cannot hold it (a missing or read-only folder, a
+// lock of an ended process that cannot be removed) sends it to the next one, and only a lock held
+// by a running process refuses the start. A lock left by a process that is no longer running is
+// taken over.
 class SingleInstance {
 public:
-    // folder empty: the user's runtime folder (XDG_RUNTIME_DIR, else a per-user temp folder).
-    explicit SingleInstance(const QString &productName, const QString &folder = QString());
+    enum class Claim {
+        Held,                   // this process holds the lock (also when it held it already)
+        HeldByAnotherInstance,  // a running process holds it
+        NoLock,                 // no place could hold it: nothing tells a second start apart
+    };
+
+    // The user's runtime folder, then the temporary folder, which other users share: the lock
+    // there carries the user id.
+    static QStringList DefaultLockPaths(const QString &productName);
+
+    explicit SingleInstance(QStringList lockPaths);
     ~SingleInstance();
 
-    // True when this process now holds the lock (also when it held it already).
-    bool TryAcquire();
-    QString LockPath() const { return lockPath_; }
+    Claim TryAcquire();
+    // The lock held; empty unless TryAcquire() gave Held.
+    QString LockPath() const { return heldPath_; }
+    // After NoLock: each place tried and why it could not hold the lock.
+    QString FailureReport() const { return failures_.join(QStringLiteral("; ")); }
 
 private:
-    QString lockPath_;
+    QStringList lockPaths_;
     std::unique_ptr<QLockFile> lock_;
-    bool held_ = false;
+    QString heldPath_;
+    QStringList failures_;
 };

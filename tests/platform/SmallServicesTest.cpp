@@ -4,6 +4,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,46 +12,112 @@
 #include <cfenv>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-TEST(PlatformSingleInstance, SecondHolderIsRefusedUntilTheFirstGoes)
+namespace {
+using Claim = SingleInstance::Claim;
+
+// A lock written by a process that has since ended.
+void writeLockOfAnEndedProcess(const QString &path)
 {
-    QTemporaryDir dir;
-    auto first = std::make_unique<SingleInstance>(QStringLiteral("PocketReel"), dir.path());
-    ASSERT_TRUE(first->TryAcquire());
-    EXPECT_TRUE(first->TryAcquire()); // holding it already counts
-    EXPECT_EQ(first->LockPath(), dir.filePath(QStringLiteral("PocketReel.lock")));
-
-    SingleInstance second(QStringLiteral("PocketReel"), dir.path());
-    EXPECT_FALSE(second.TryAcquire());
-    SingleInstance otherProduct(QStringLiteral("OtherTool"), dir.path());
-    EXPECT_TRUE(otherProduct.TryAcquire());
-
-    first.reset();
-    EXPECT_TRUE(second.TryAcquire());
-}
-
-TEST(PlatformSingleInstance, LockOfADeadProcessIsTakenOver)
-{
-    QTemporaryDir dir;
-    // A lock written by a process that has since ended.
     QProcess ended;
     ended.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")});
     ASSERT_TRUE(ended.waitForStarted());
     const qint64 deadPid = ended.processId();
     ASSERT_TRUE(ended.waitForFinished());
-    QFile lock(dir.filePath(QStringLiteral("PocketReel.lock")));
+    QFile lock(path);
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
     lock.write(QByteArray::number(deadPid) + "\npocketreel\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    lock.close();
-
-    SingleInstance instance(QStringLiteral("PocketReel"), dir.path());
-    EXPECT_TRUE(instance.TryAcquire());
+}
 }
 
-TEST(PlatformSingleInstance, UnwritableFolderRefusesRatherThanCrashing)
+TEST(PlatformSingleInstance, SecondHolderIsRefusedUntilTheFirstGoes)
 {
-    SingleInstance instance(QStringLiteral("PocketReel"), QStringLiteral("/proc/definitely/not/here"));
-    EXPECT_FALSE(instance.TryAcquire());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PocketReel.lock"));
+    auto first = std::make_unique<SingleInstance>(QStringList{path});
+    ASSERT_EQ(first->TryAcquire(), Claim::Held);
+    EXPECT_EQ(first->TryAcquire(), Claim::Held); // holding it already counts
+    EXPECT_EQ(first->LockPath(), path);
+
+    SingleInstance second({path});
+    EXPECT_EQ(second.TryAcquire(), Claim::HeldByAnotherInstance);
+    EXPECT_TRUE(second.LockPath().isEmpty());
+    SingleInstance otherProduct({dir.filePath(QStringLiteral("OtherTool.lock"))});
+    EXPECT_EQ(otherProduct.TryAcquire(), Claim::Held);
+
+    first.reset();
+    EXPECT_EQ(second.TryAcquire(), Claim::Held);
+}
+
+TEST(PlatformSingleInstance, LockOfADeadProcessIsTakenOver)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("PocketReel.lock"));
+    writeLockOfAnEndedProcess(path);
+    SingleInstance instance({path});
+    EXPECT_EQ(instance.TryAcquire(), Claim::Held);
+}
+
+// A folder that cannot hold the lock is no sign of another instance: the next place is tried,
+// and only a live holder there refuses the start.
+TEST(PlatformSingleInstance, FolderThatCannotHoldTheLockFallsBackToTheNext)
+{
+    QTemporaryDir dir;
+    QFile regular(dir.filePath(QStringLiteral("a file")));
+    ASSERT_TRUE(regular.open(QIODevice::WriteOnly));
+    const QString fallback = dir.filePath(QStringLiteral("fallback/PocketReel-0.lock"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("fallback")));
+    const QString unusable[] = {
+        dir.filePath(QStringLiteral("missing/PocketReel.lock")),
+        dir.filePath(QStringLiteral("a file/PocketReel.lock")),
+        QStringLiteral("/proc/PocketReel.lock"),
+    };
+    for (const QString &first : unusable) {
+        SCOPED_TRACE(first.toStdString());
+        SingleInstance instance({first, fallback});
+        ASSERT_EQ(instance.TryAcquire(), Claim::Held);
+        EXPECT_EQ(instance.LockPath(), fallback);
+
+        SingleInstance second({first, fallback});
+        EXPECT_EQ(second.TryAcquire(), Claim::HeldByAnotherInstance);
+    }
+}
+
+TEST(PlatformSingleInstance, NoPlaceForTheLockIsNoReasonToRefuse)
+{
+    QTemporaryDir dir;
+    const QStringList paths{dir.filePath(QStringLiteral("missing/PocketReel.lock")),
+                            QStringLiteral("/proc/PocketReel-0.lock")};
+    SingleInstance instance(paths);
+    EXPECT_EQ(instance.TryAcquire(), Claim::NoLock);
+    EXPECT_TRUE(instance.LockPath().isEmpty());
+    for (const QString &path : paths)
+        EXPECT_TRUE(instance.FailureReport().contains(path)) << instance.FailureReport().toStdString();
+
+    EXPECT_EQ(SingleInstance({}).TryAcquire(), Claim::NoLock);
+}
+
+TEST(PlatformSingleInstance, RuntimeFolderFirstThenAPerUserLockInTheTemporaryFolder)
+{
+    QTemporaryDir runtime;
+    QTemporaryDir temp;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    const QStringList paths = SingleInstance::DefaultLockPaths(QStringLiteral("PocketReel"));
+    // A temporary folder that does not exist is left out, never turned into a relative path.
+    qputenv("TMPDIR", QFile::encodeName(temp.filePath(QStringLiteral("missing"))));
+    const QStringList withoutTemp = SingleInstance::DefaultLockPaths(QStringLiteral("PocketReel"));
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("TMPDIR", savedTemp);
+
+    const QString perUser = QStringLiteral("PocketReel-%1.lock").arg(getuid());
+    EXPECT_EQ(paths, QStringList({runtime.filePath(QStringLiteral("PocketReel.lock")),
+                                  QDir(temp.path()).canonicalPath() + QLatin1Char('/') + perUser}));
+    EXPECT_EQ(withoutTemp, QStringList{runtime.filePath(QStringLiteral("PocketReel.lock"))});
 }
 
 TEST(PlatformFloatingPoint, MaskingLeavesNoTrapEnabled)
