@@ -1,6 +1,7 @@
 #include "EngineLibrary.h"
 
-#include "../core/AppGlobals.h"
+#include "core/AppGlobals.h"
+#include "platform/LogCategories.h"
 
 #include <QFile>
 
@@ -29,10 +30,12 @@ bool EngineLibrary::Load(Entries needed)
         handle_ = dlopen(QFile::encodeName(path_).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!handle_) {
             lastError_ = QString::fromLocal8Bit(dlerror());
+            qCWarning(lcEngine).noquote() << "cannot load the engine:" << lastError_;
             return false;
         }
     }
     if (!Bind(needed)) {
+        qCWarning(lcEngine).noquote() << lastError_;
         Release();
         return false;
     }

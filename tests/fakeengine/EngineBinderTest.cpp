@@ -1,5 +1,6 @@
 #include "FakeEngineControl.h"
 #include "FakeEngineInstall.h"
+#include "LogCapture.h"
 #include "engine/EngineLibrary.h"
 #include "platform/WindowMessage.h"
 
@@ -18,15 +19,19 @@ protected:
 
 } // namespace
 
-TEST_F(EngineBinder, MissingLibraryFailsEveryLoad)
+// Each failed load leaves one warning with the loader's own reason, for a user at a terminal.
+TEST_F(EngineBinder, MissingLibraryFailsEveryLoadAndSaysWhy)
 {
     FakeEngine::FakeAppFolder folder(QString(), false);
     ASSERT_TRUE(folder.IsValid());
+    LogCapture log;
     EngineLibrary engine;
     EXPECT_EQ(engine.Path(), folder.EnginePath());
     EXPECT_FALSE(engine.Load(EngineLibrary::AddingEntries));
     EXPECT_FALSE(engine.IsLoaded());
     EXPECT_EQ(engine.X_GetFileinfo_GetPic, nullptr);
+    const QString missing = engine.LastError();
+    EXPECT_TRUE(missing.contains(QStringLiteral("No such file"))) << missing.toStdString();
 
     QFile notALibrary(folder.EnginePath());
     ASSERT_TRUE(notALibrary.open(QIODevice::WriteOnly));
@@ -34,6 +39,13 @@ TEST_F(EngineBinder, MissingLibraryFailsEveryLoad)
     notALibrary.close();
     EXPECT_FALSE(engine.Load(EngineLibrary::ConversionEntries));
     EXPECT_FALSE(engine.IsLoaded());
+    EXPECT_NE(engine.LastError(), missing);
+
+    const QStringList warnings = log.MessagesOf(QStringLiteral("pocketreel.engine"), QtWarningMsg);
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_TRUE(warnings[0].endsWith(missing)) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[1].endsWith(engine.LastError())) << warnings[1].toStdString();
+    EXPECT_TRUE(warnings[1].contains(folder.EnginePath())) << warnings[1].toStdString();
 }
 
 TEST_F(EngineBinder, AMissingEntryPointFailsTheSitesThatBindItAndReleasesTheLibrary)
@@ -66,8 +78,13 @@ TEST_F(EngineBinder, AMissingEntryPointFailsTheSitesThatBindItAndReleasesTheLibr
             {"conversion", EngineLibrary::ConversionEntries, c.conversion},
         };
         for (const auto &site : sites) {
+            LogCapture log;
             EngineLibrary engine;
             EXPECT_EQ(engine.Load(site.entries), site.loads) << site.site << " without " << c.missing;
+            const QStringList warnings = log.MessagesOf(QStringLiteral("pocketreel.engine"), QtWarningMsg);
+            EXPECT_EQ(warnings, site.loads ? QStringList()
+                                           : QStringList{folder.EnginePath() + ": no entry point " + c.missing})
+                << site.site << " without " << c.missing;
             EXPECT_EQ(engine.IsLoaded(), site.loads);
             EXPECT_EQ(LoadedCopies(), site.loads ? 1 : 0) << site.site << " without " << c.missing;
             if (!site.loads) {

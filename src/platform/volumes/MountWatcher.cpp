@@ -4,7 +4,10 @@
 #include "VolumeChangeLog.h"
 #include "Volumes.h"
 
+#include "platform/LogCategories.h"
+
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -17,10 +20,14 @@ MountWatcher::MountWatcher(const QString &mountInfoPath, DeviceSources sources, 
     , window_(window)
 {
     tableFd_ = ::open(mountInfoPath.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC);
-    if (tableFd_ < 0)
+    if (tableFd_ < 0) {
+        qCWarning(lcVolumes).noquote() << "cannot watch" << mountInfoPath + u':' << std::strerror(errno)
+                                       << "- drives that come or go are not noticed";
         return;
+    }
     stopFd_ = ::eventfd(0, EFD_CLOEXEC);
     if (stopFd_ < 0) {
+        qCWarning(lcVolumes).noquote() << "cannot watch the mount table:" << std::strerror(errno);
         ::close(tableFd_);
         tableFd_ = -1;
         return;
@@ -87,11 +94,13 @@ void MountWatcher::postChanges()
     const MountTableChange change = diffMountTable(known_, now);
     for (const Volume &volume : change.removed) {
         known_.removeOne(volume);
+        qCDebug(lcVolumes) << "removed" << volume.mountPoint;
         window_->post(window_, DeviceChangeMessage, DeviceRemoveComplete, log_.record(volume));
     }
     for (const MountEntry &mount : change.added) {
         const Volume volume = volumeFromMount(mount, sources_);
         known_.append(volume);
+        qCDebug(lcVolumes) << "arrived" << volume.mountPoint;
         window_->post(window_, DeviceChangeMessage, DeviceArrival, log_.record(volume));
     }
 }
