@@ -8,6 +8,10 @@
 
 #include "platform/IniFile.h"
 
+#include "PrivateMounts.h"
+
+#include <QScopeGuard>
+
 using Kind = ScriptedPrompts::Kind;
 
 namespace {
@@ -222,4 +226,36 @@ TEST_F(OptionFormTest, UnwritableOptionsAreReportedAndOkKeepsTheDialogOpen)
     QTest::mouseClick(dialog.suiImageButton_OK, Qt::LeftButton);
     EXPECT_EQ(prompts.TextsOf(Kind::Error), QStringList({"Unable to write to " + app() + "Option.ini"}));
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// An install under /usr: the application folder cannot be written, so the profile store and the
+// options live in the user's configuration folder, copied from the shipped files at first use.
+TEST_F(OptionFormTest, WithAReadOnlyApplicationFolderProfilesAndOptionsLandInTheConfigFolder)
+{
+    const QString config = dir.path() + QStringLiteral("/config");
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    const auto restore = qScopeGuard([&] { qputenv("XDG_CONFIG_HOME", previousConfig); });
+    const QByteArray shippedStore = read("PfSetting.ini");
+    const QByteArray shippedOptions = read("Option.ini");
+    if (const std::string refused = EnterPrivateMountNamespace(); !refused.empty())
+        GTEST_SKIP() << refused;
+    const ReadOnlyMount readOnly(dir.path() + QStringLiteral("/app"));
+    if (!readOnly.Failure().empty())
+        GTEST_SKIP() << readOnly.Failure();
+
+    TOptionForm &dialog = shown();
+    EXPECT_EQ(i_OutputPSPSerialNumber, 7);  // the shipped options, read through the copy
+    dialog.suiEdit_ProfileName->setText(QStringLiteral("Mine"));
+    QTest::mouseClick(dialog.suiImageButton_Add, Qt::LeftButton);
+    EXPECT_TRUE(prompts.TextsOf(Kind::Error).isEmpty()) << prompts.TextsOf(Kind::Error).join('\n').toStdString();
+    const QString users = config + QStringLiteral("/PocketReel/");
+    EXPECT_NE(IniFile(users + "PfSetting.ini").readString("PSP-Profile", "Mine", "nodef"), QStringLiteral("nodef"));
+    EXPECT_EQ(dialog.suiComboBox_Profile->count(), 5);
+
+    QTest::mouseClick(dialog.suiImageButton_OK, Qt::LeftButton);
+    EXPECT_EQ(IniFile(users + "Option.ini").readString("Option", "OutputSerialNumber", ""), QStringLiteral("7"));
+    EXPECT_EQ(IniFile(users + "Option.ini").readString("Option", "MinDuration", ""), QStringLiteral("-1"));
+    EXPECT_EQ(read("PfSetting.ini"), shippedStore);
+    EXPECT_EQ(read("Option.ini"), shippedOptions);
 }

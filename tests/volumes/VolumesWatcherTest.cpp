@@ -1,16 +1,15 @@
 // The watcher against real mount table changes, made in a child process that has a mount
 // namespace of its own so that nothing outside the test sees the mounts.
+#include "PrivateMounts.h"
 #include "SystemVolumes.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <condition_variable>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
-#include <sched.h>
 #include <string>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -27,27 +26,6 @@ struct Outcome {
 Outcome failed(const std::string &text) { return {Outcome::Failed, text}; }
 Outcome skipped(const std::string &text) { return {Outcome::Skipped, text}; }
 
-bool writeFile(const char *path, const std::string &text)
-{
-    FILE *file = std::fopen(path, "w");
-    if (!file)
-        return false;
-    const bool written = std::fputs(text.c_str(), file) >= 0;
-    return std::fclose(file) == 0 && written;
-}
-
-// Without privileges, a user namespace grants the mount; mapping our ids to its root lets the
-// test write into what it mounted.
-bool enterUserAndMountNamespace()
-{
-    const uid_t uid = ::getuid();
-    const gid_t gid = ::getgid();
-    return ::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0
-        && writeFile("/proc/self/setgroups", "deny")
-        && writeFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1")
-        && writeFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1");
-}
-
 // Runs body in a forked child inside a private mount namespace and brings its outcome back.
 Outcome inPrivateMountNamespace(const std::function<Outcome()> &body)
 {
@@ -59,13 +37,8 @@ Outcome inPrivateMountNamespace(const std::function<Outcome()> &body)
         return failed("no fork");
     if (child == 0) {
         ::close(channel[0]);
-        Outcome outcome;
-        if (::unshare(CLONE_NEWNS) != 0 && !enterUserAndMountNamespace())
-            outcome = skipped(std::string("no private mount namespace here: ") + std::strerror(errno));
-        else if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-            outcome = skipped(std::string("mounts cannot be made private here: ") + std::strerror(errno));
-        else
-            outcome = body();
+        const std::string refused = EnterPrivateMountNamespace();
+        const Outcome outcome = refused.empty() ? body() : skipped(refused);
         const std::string message = char('0' + outcome.kind) + outcome.text;
         [[maybe_unused]] const ssize_t written = ::write(channel[1], message.data(), message.size());
         ::_exit(0);

@@ -3,9 +3,13 @@
 #include "DefinitionFamilies.h"
 #include "ProfileValue.h"
 
+#include "core/AppGlobals.h"
 #include "platform/IniFile.h"
+#include "platform/LogCategories.h"
 #include "platform/Prompts.h"
+#include "platform/UserDataFolder.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -54,7 +58,7 @@ QString ProfileFiles::definitionPath() const
 
 QString ProfileFiles::storePath() const
 {
-    return folder_ + QStringLiteral("PfSetting.ini");
+    return UserDataPath(folder_, ProductName, QStringLiteral("PfSetting.ini"));
 }
 
 void ProfileFiles::loadChoiceList(const IniFile &file, ChoiceList &list, const QString &section,
@@ -71,6 +75,8 @@ void ProfileFiles::LoadVideoFormats(ProfileWindow &window, const QString &device
     window.DeviceSection = device;
     {
         const IniFile definition(definitionPath());
+        if (!QFileInfo::exists(definitionPath()))
+            qCWarning(lcProfiles).noquote() << "no definition file" << definitionPath() << "- no encoding choices";
         window.videoFormatList().clear();
         loadChoiceList(definition, window.videoFormatList(), device, QStringLiteral("VideoFormat"));
     }

@@ -9,8 +9,9 @@
 class IniFile;
 class Prompts;
 
-// The definition file (PfDef.dll) and the profile store (PfSetting.ini) of one application folder,
-// and the operations that fill a window's lists from them and store its choices. Every operation
+// The definition file (PfDef.dll) and the profile store (PfSetting.ini) of one application folder
+// (the store lives in the user's configuration folder when the application folder is read-only,
+// see platform/UserDataFolder.h), and the operations that fill a window's lists from them and store its choices. Every operation
 // opens the files afresh, so an edit of either file shows at the next operation.
 class ProfileFiles {
 public:
