@@ -1,5 +1,7 @@
 #include "AppWindows.h"
+#include "DesktopUrlOpener.h"
 #include "QtPrompts.h"
+#include "ReportingApplication.h"
 #include "StartupReport.h"
 #include "TMainForm.h"
 #include "TOptionForm.h"
@@ -8,7 +10,6 @@
 #include "core/AppGlobals.h"
 #include "platform/SingleInstance.h"
 
-#include <QApplication>
 #include <cstdio>
 
 int main(int argc, char **argv)
@@ -27,11 +28,13 @@ int main(int argc, char **argv)
         break;
     }
 
-    QApplication app(argc, argv);
+    ReportingApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);
     QApplication::setApplicationDisplayName(DisplayProductName);
     QtPrompts prompts;
     Prompts::Install(&prompts);
+    DesktopUrlOpener urlOpener;
+    UrlOpener::Install(&urlOpener);
 
     const bool created = CreateWindowsOrReport(
         [] {
