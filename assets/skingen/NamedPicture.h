@@ -26,3 +26,8 @@ void addButtonStates(PictureList &out, const QString &name, bool withDisabled, M
 PictureList mainFormPictures();
 QImage introPicture(const QImage &background);
 PictureList processFormPictures();
+PictureList aboutFormPictures();
+
+// The program's icon, square, `size` pixels; and the same drawing as SVG text.
+QImage appIconPicture(int size);
+QByteArray appIconSvg();

@@ -1,5 +1,5 @@
-// Draws the skin and button pictures and the cursor files at build time.
-// Usage: pocketreel_skingen <picture folder> <qrc file> <application folder>
+// Draws the skin and button pictures, the cursor files and the program's icons at build time.
+// Usage: pocketreel_skingen <picture folder> <qrc file> <application folder> <icon folder>
 
 #include "CursorFiles.h"
 #include "NamedPicture.h"
@@ -21,14 +21,27 @@ bool writeQrc(const QString &path, const PictureList &pictures)
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
 }
 
+// pocketreel.svg, pocketreel-48.png and pocketreel-128.png, for the desktop's icon theme.
+bool writeIcons(const QDir &folder)
+{
+    QFile svg(folder.filePath(QStringLiteral("pocketreel.svg")));
+    const QByteArray text = appIconSvg();
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(text) != text.size() || !svg.flush())
+        return false;
+    for (int size : {48, 128})
+        if (!appIconPicture(size).save(folder.filePath(QStringLiteral("pocketreel-%1.png").arg(size)), "PNG"))
+            return false;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <picture folder> <qrc file> <application folder>\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s <picture folder> <qrc file> <application folder> <icon folder>\n", argv[0]);
         return 2;
     }
     const QDir pictureDir(QString::fromLocal8Bit(argv[1]));
@@ -38,6 +51,7 @@ int main(int argc, char **argv)
     }
     PictureList pictures = mainFormPictures();
     pictures += processFormPictures();
+    pictures += aboutFormPictures();
     for (const NamedPicture &picture : pictures) {
         const QString path = pictureDir.filePath(picture.name + QStringLiteral(".png"));
         if (!picture.image.save(path, "PNG")) {
@@ -51,6 +65,11 @@ int main(int argc, char **argv)
     }
     if (!writeCursorFiles(QString::fromLocal8Bit(argv[3]))) {
         std::fprintf(stderr, "cannot write the cursor files into %s\n", argv[3]);
+        return 1;
+    }
+    const QDir iconDir(QString::fromLocal8Bit(argv[4]));
+    if (!iconDir.mkpath(QStringLiteral(".")) || !writeIcons(iconDir)) {
+        std::fprintf(stderr, "cannot write the icons into %s\n", argv[4]);
         return 1;
     }
     return 0;

@@ -1,14 +1,15 @@
 #include "AppGlobals.h"
 
 #include "BuildDate.h"
+#include "ProductTexts.h"
 #include "../platform/AppFolder.h"
 
-const QString ProductName = QStringLiteral("PocketReel");
-const QString DisplayProductName = QStringLiteral("PocketReel PSP Video Converter");
+const QString ProductName = QString::fromLatin1(ProductText::Name);
+const QString DisplayProductName = QString::fromLatin1(ProductText::DisplayName);
 const QString g_s_Version =
     QStringLiteral(" " POCKETREEL_VERSION_TEXT " Build on " POCKETREEL_BUILD_DATE);
-const QString HomePage = QStringLiteral("https://example.org/pocketreel");
-const QString SupportEmail = QStringLiteral("mailto:support@example.org");
+const QString HomePage = QString::fromLatin1(ProductText::HomePage);
+const QString SupportEmail = QString::fromLatin1(ProductText::SupportEmail);
 
 QString g_s_OutputFolder;
 QString PSPUploadFolder;

@@ -16,6 +16,7 @@
 #include "TsuiEdit.h"
 #include "TsuiMaskEdit.h"
 #include "ClipListComponent.h"
+#include "HelpMenuComponent.h"
 #include "AppWindows.h"
 #include "SettingsPanel.h"
 
@@ -93,6 +94,7 @@ void TMainForm::CreateTitleAndToolBar()
     suiImageButton_Option = imageButton(this, N::Option, L::Option);
     connect(suiImageButton_Min, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_MinClick);
     connect(suiImageButton_Close, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_CloseClick);
+    helpPart_ = new HelpMenuComponent(this, suiImageButton_Help);
 }
 
 void TMainForm::CreatePreview()

@@ -11,6 +11,7 @@
 #include <memory>
 
 class ClipListComponent;
+class HelpMenuComponent;
 class SettingsPanel;
 class PictureBox;
 class QComboBox;
@@ -45,6 +46,8 @@ public:
     // The encoding choices under the list; the conversion run reads them.
     SettingsPanel *Settings() const { return settings_; }
     Volumes &VolumesOf() { return volumes_; }
+    // The help button's menu and the About box.
+    HelpMenuComponent *HelpPart() const { return helpPart_; }
 
     // Title bar and tool bar.
     TsuiImageButton *suiImageButton_Help = nullptr;
@@ -134,6 +137,7 @@ private:
     std::unique_ptr<StillPreview> preview_;
     ClipListComponent *clipListPart_ = nullptr;
     SettingsPanel *settings_ = nullptr;
+    HelpMenuComponent *helpPart_ = nullptr;
     bool shownOnce_ = false;
 
     bool IntroDragging = false;

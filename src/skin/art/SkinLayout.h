@@ -133,3 +133,22 @@ inline constexpr QRect PercentSign{356, 207, 16, 18};
 inline constexpr QRect Label_CopyFile{50, 230, 271, 16};
 
 } // namespace ProcessFormLayout
+
+namespace AboutFormLayout {
+
+inline constexpr QSize Window{296, 174};
+inline constexpr int TitleBarHeight = 27;
+inline constexpr int CornerRadius = 12;
+
+inline constexpr QRect Label_Version{35, 53, 250, 13};
+inline constexpr QRect suiButton2{208, 131, 62, 26};
+
+// Drawn into the skin: the product's name above the version, then the product mark with the
+// maker's name and web site.
+inline constexpr QRect ProductName{35, 32, 250, 18};
+inline constexpr int RuleTop = 74;
+inline constexpr QRect Mark{22, 86, 44, 36};
+inline constexpr QRect Maker{80, 86, 200, 16};
+inline constexpr QRect Site{80, 104, 200, 16};
+
+} // namespace AboutFormLayout

@@ -32,4 +32,7 @@ inline constexpr char ProcessClose[] = "ProcessClose";
 inline constexpr char StopConvert[] = "StopConvert";
 inline constexpr char Copy[] = "Copy";
 
+inline constexpr char AboutForm[] = "AboutForm";
+inline constexpr char AboutClose[] = "AboutClose";
+
 } // namespace SkinPictureName

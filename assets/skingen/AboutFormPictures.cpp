@@ -1,0 +1,45 @@
+#include "NamedPicture.h"
+#include "SkinLayout.h"
+#include "SkinPictureNames.h"
+
+#include "core/ProductTexts.h"
+
+#include <QPainter>
+
+using namespace SkinArt;
+namespace L = AboutFormLayout;
+namespace N = SkinPictureName;
+
+namespace {
+
+QImage aboutSkin()
+{
+    QImage skin = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("About"));
+    QPainter p(&skin);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawText(p, L::ProductName, QString::fromLatin1(ProductText::DisplayName), Colour::Text, 13, true,
+             Qt::AlignRight | Qt::AlignVCenter);
+    QLinearGradient rule(16, 0, L::Window.width() - 16, 0);
+    rule.setColorAt(0, QColor::fromRgb(Colour::Accent));
+    rule.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(16, L::RuleTop, L::Window.width() - 32, 1), rule);
+    p.drawImage(L::Mark, appIconPicture(L::Mark.width()), QRect(0, 4, L::Mark.width(), L::Mark.height()));
+    drawText(p, L::Maker, QString::fromLatin1(ProductText::Maker), Colour::Text, 11, false,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    const QString site = QString::fromLatin1(ProductText::HomePage).section(QStringLiteral("://"), 1);
+    drawText(p, L::Site, site, Colour::AccentLight, 11, false, Qt::AlignLeft | Qt::AlignVCenter);
+    return skin;
+}
+
+} // namespace
+
+PictureList aboutFormPictures()
+{
+    PictureList out;
+    const QImage skin = aboutSkin();
+    out.append({N::AboutForm, skin});
+    addButtonStates(out, N::AboutClose, false, [&](ButtonState s) {
+        return smallButton(skin.copy(L::suiButton2), s, Glyph::None, QStringLiteral("Close"));
+    });
+    return out;
+}

@@ -1,0 +1,58 @@
+#include "TForm_About.h"
+
+#include "SkinFonts.h"
+#include "SkinPictures.h"
+#include "TsuiImageButton.h"
+#include "TsuiSkinForm.h"
+#include "core/AppGlobals.h"
+#include "skin/art/SkinArt.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace L = AboutFormLayout;
+namespace N = SkinPictureName;
+
+TForm_About::TForm_About(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setModal(true);
+    setWindowTitle(QStringLiteral("About"));
+    skin_ = new TsuiSkinForm(this);
+    skin_->setGlyph(skinPicture(QLatin1String(N::AboutForm)));
+
+    Label_Version = new QLabel(this);
+    Label_Version->setGeometry(L::Label_Version);
+    Label_Version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label_Version->setFont(tahomaPixels(11));
+    QPalette colours = Label_Version->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(SkinArt::Colour::TextDim));
+    Label_Version->setPalette(colours);
+
+    suiButton2 = new TsuiImageButton(this);
+    applyButtonPictures(*suiButton2, QLatin1String(N::AboutClose));
+    suiButton2->move(L::suiButton2.topLeft());
+    connect(suiButton2, &TsuiImageButton::clicked, this, &TForm_About::suiButton2Click);
+}
+
+void TForm_About::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm_About::FormShow()
+{
+    Label_Version->setText(g_s_Version);
+    if (const QScreen *where = screen())
+        move(where->availableGeometry().center() - rect().center());
+}
+
+void TForm_About::suiButton2Click()
+{
+    close();
+}
