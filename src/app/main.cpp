@@ -1,4 +1,5 @@
 #include "AppWindows.h"
+#include "CommandLine.h"
 #include "DesktopUrlOpener.h"
 #include "QtPrompts.h"
 #include "ReportingApplication.h"
@@ -14,6 +15,9 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
+        return *answered;
+
     SingleInstance instance(SingleInstance::DefaultLockPaths(ProductName));
     switch (instance.TryAcquire()) {
     case SingleInstance::Claim::HeldByAnotherInstance:
