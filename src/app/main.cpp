@@ -35,6 +35,7 @@ int main(int argc, char **argv)
     ReportingApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);
     QApplication::setApplicationDisplayName(DisplayProductName);
+    QApplication::setDesktopFileName(QStringLiteral(POCKETREEL_APP_ID));
     QtPrompts prompts;
     Prompts::Install(&prompts);
     DesktopUrlOpener urlOpener;
