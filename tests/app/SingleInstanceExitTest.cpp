@@ -13,6 +13,8 @@ QProcessEnvironment isolatedEnvironment(const QString &runtimeDir)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    // The program makes its default output folder under the home folder: keep the real one clean.
+    env.insert(QStringLiteral("HOME"), runtimeDir + QStringLiteral("/home"));
     env.insert(QStringLiteral("POCKETREEL_REPORT_SHOWN"), QStringLiteral("1"));
     return env;
 }
