@@ -2,8 +2,8 @@
 
 #include "ConversionSettings.h"
 #include "InputFile.h"
-#include "JpegWriter.h"
 #include "VideoFrameReader.h"
+#include "jpeg/JpegWriter.h"
 
 #include <algorithm>
 #include <charconv>
