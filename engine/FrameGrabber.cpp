@@ -36,9 +36,9 @@ int FrameGrabber::start(MessageTarget *window, const char *path)
     end();
     std::lock_guard lock(mutex_);
     quit_ = false;
+    announceClose_ = false;
     quitFlag_ = false;
     pending_.reset();
-    window_ = window;
     thread_ = std::thread(&FrameGrabber::run, this, window, std::string(path ? path : ""));
     return 0;
 }
@@ -46,7 +46,7 @@ int FrameGrabber::start(MessageTarget *window, const char *path)
 int FrameGrabber::request(int32_t second)
 {
     std::lock_guard lock(mutex_);
-    if (!thread_.joinable())
+    if (!thread_.joinable() || quit_)
         return -1;
     pending_ = second;
     wake_.notify_one();
@@ -55,15 +55,13 @@ int FrameGrabber::request(int32_t second)
 
 int FrameGrabber::stop()
 {
-    MessageTarget *window = nullptr;
-    {
-        std::lock_guard lock(mutex_);
-        if (!thread_.joinable())
-            return -1;
-        window = window_;
-    }
-    end();
-    post(window, DVDENCODER_MSG_GRABBER_CLOSED, 0);
+    std::lock_guard lock(mutex_);
+    if (!thread_.joinable() || quit_)
+        return -1;
+    quit_ = true;
+    quitFlag_ = true;
+    announceClose_ = true;
+    wake_.notify_one();
     return 0;
 }
 
@@ -82,6 +80,19 @@ void FrameGrabber::end()
 }
 
 void FrameGrabber::run(MessageTarget *window, std::string path)
+{
+    serve(window, path);
+    bool announce = false;
+    {
+        std::lock_guard lock(mutex_);
+        announce = announceClose_;
+    }
+    // The file and the decoder are closed by now: the window may release the library at once.
+    if (announce)
+        post(window, DVDENCODER_MSG_GRABBER_CLOSED, 0);
+}
+
+void FrameGrabber::serve(MessageTarget *window, const std::string &path)
 {
     IoWatch watch(kGrabberStallLimit, &quitFlag_);
     InputFile input;
@@ -106,6 +117,11 @@ void FrameGrabber::run(MessageTarget *window, std::string path)
         watch.touch();
         bool delivered = false;
         if (usable && reader.frameAt(second, frame.get()) >= 0) {
+            // A grabber told to stop leaves the store alone: the program may be adding a file,
+            // whose picture is in there.
+            std::lock_guard lock(mutex_);
+            if (quit_)
+                return;
             PictureStore::instance().replace(frame.get(), second);
             delivered = true;
         }

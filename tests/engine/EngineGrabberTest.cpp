@@ -3,6 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <vector>
+
 namespace {
 std::vector<uint8_t> grabbedGray(int width, int height)
 {
@@ -85,4 +92,62 @@ TEST(EngineGrabber, ClosingWhileAFrameIsSoughtEndsCleanly)
     EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
     const auto messages = window.all();
     EXPECT_EQ(messages.back().msg, uint32_t(DVDENCODER_MSG_GRABBER_CLOSED)) << "nothing is posted after 2512";
+}
+
+namespace {
+// A window whose thread-side post of one message number waits until the test lets it through, so
+// the grabber's thread is known to be busy while the test calls into the engine.
+struct GateWindow : MessageTarget {
+    explicit GateWindow(uint32_t gated) : gated(gated) { post = &GateWindow::onPost; }
+
+    static void onPost(MessageTarget *self, uint32_t msg, intptr_t, intptr_t)
+    {
+        auto *window = static_cast<GateWindow *>(self);
+        if (msg == window->gated) {
+            window->entered.set_value();
+            window->gate.wait();
+        }
+        std::lock_guard lock(window->mutex);
+        window->messages.push_back(msg);
+        window->arrived.notify_all();
+    }
+
+    bool waitFor(uint32_t msg)
+    {
+        std::unique_lock lock(mutex);
+        return arrived.wait_for(lock, std::chrono::seconds(60), [&] {
+            return std::find(messages.begin(), messages.end(), msg) != messages.end();
+        });
+    }
+
+    const uint32_t gated;
+    std::promise<void> entered;
+    std::promise<void> open;
+    std::shared_future<void> gate = open.get_future().share();
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::vector<uint32_t> messages;
+};
+}
+
+TEST(EngineGrabber, UnInitReturnsWhileTheGrabberIsBusyAndItsThreadPosts2512Last)
+{
+    const auto &engine = EngineLibrary::get();
+    const QByteArray path = mediaPath("long").toUtf8();
+    GateWindow window(DVDENCODER_MSG_READY);
+    ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+    window.entered.get_future().wait();
+
+    // The grabber's thread is held inside its 2312: a release that waited for the thread would
+    // never come back before the gate opens.
+    auto unInit = std::async(std::launch::async, [&] { return engine.grabberUnInit(); });
+    const bool returned = unInit.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    window.open.set_value();
+    EXPECT_TRUE(returned) << "X_GetFrame_UnInit waited for the grabber's thread";
+    EXPECT_EQ(unInit.get(), 0);
+    EXPECT_EQ(engine.setNextFrameTime(3), -1) << "no requests once released";
+
+    ASSERT_TRUE(window.waitFor(DVDENCODER_MSG_GRABBER_CLOSED));
+    std::lock_guard lock(window.mutex);
+    EXPECT_EQ(window.messages, (std::vector<uint32_t>{DVDENCODER_MSG_READY, DVDENCODER_MSG_GRABBER_CLOSED}));
 }
