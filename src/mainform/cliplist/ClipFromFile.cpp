@@ -3,30 +3,13 @@
 #include "ClipListPictures.h"
 #include "ClipTexts.h"
 #include "core/DisplayAspect.h"
+#include "core/EnginePixels.h"
 #include "PictureFit.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
-
-namespace {
-
-// The engine's pixels: `size` rows of width x 3 bytes, blue-green-red, top row first, no padding.
-QImage CopyEnginePixels(const uint8_t *pixels, const QSize &size)
-{
-    QImage picture(size, QImage::Format_BGR888);
-    if (!pixels) {
-        picture.fill(Qt::black);
-        return picture;
-    }
-    const qsizetype rowBytes = qsizetype(size.width()) * 3;
-    for (int row = 0; row < size.height(); ++row)
-        std::memcpy(picture.scanLine(row), pixels + row * rowBytes, size_t(rowBytes));
-    return picture;
-}
-
-}
 
 std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const QString &enginePath)
 {
@@ -63,6 +46,6 @@ std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const QString &eng
     const uint8_t *pixels = nullptr;
     int32_t frameTime = 0;
     engine.X_Get_Frame(size.width(), size.height(), "2.bmp", &pixels, &frameTime);
-    clip->SetPicture(CopyEnginePixels(pixels, size));
+    clip->SetPicture(PictureFromEnginePixels(pixels, size));
     return clip;
 }
