@@ -19,6 +19,7 @@
 #include "HelpMenuComponent.h"
 #include "AppWindows.h"
 #include "SettingsPanel.h"
+#include "mainform/preview/PreviewComponent.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -78,6 +79,7 @@ TMainForm::TMainForm(QWidget *parent)
     i_OutputPSPSerialNumber = 1;
     CreateSettingsPanel();
     LoadCursors();
+    CreatePreviewPart();
     RaiseOverlays(clipListPart_->ProgressPanel());
 }
 
@@ -190,8 +192,6 @@ void TMainForm::CreateClipList()
             field->setColor(suiEdit_OutputFolder->color());
     };
     clipListPart_ = new ClipListComponent(clips_, volumes_, controls);
-    preview_ = std::make_unique<StillPreview>(Image_Preview, Label_Info);
-    clipListPart_->SetPreview(preview_.get());
     connect(suiImageButton_OpenDir, &TsuiImageButton::clicked, clipListPart_,
             &ClipListComponent::suiImageButton_OpenDirClick);
     connect(suiImageButton_OpenFile, &TsuiImageButton::clicked, clipListPart_,
@@ -210,6 +210,17 @@ void TMainForm::CreateSettingsPanel()
     settings_ = new SettingsPanel({this, suiImageButton_Option, suiEdit_OutputFolder, &clips_, [] { return OptionForm; }});
     connect(clipListPart_, &ClipListComponent::DvdTitleFound, settings_->suiEdit_DVDName, &QLineEdit::setText);
     settings_->InitSettingsPanel();
+}
+
+void TMainForm::CreatePreviewPart()
+{
+    PreviewComponent::Controls controls;
+    controls.window = this;
+    controls.pane = {Panel_Preview, Image_Preview, Label_Info, Panel_Progress, suiImageButton_Snapshoot};
+    controls.slider = {Panel_Progress, Image_ProgressBack, Image_Stretch, Image_Left, Image_Right};
+    controls.times = {suiEdit_Start, suiEdit_Stop, suiEdit_OutputFolder, settings_->suiEdit_DVDName};
+    previewPart_ = new PreviewComponent(clips_, Handle(), messages_, controls);
+    clipListPart_->SetPreview(previewPart_->Pane());
 }
 
 void TMainForm::LoadCursors()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "StillPreview.h"
 #include "SystemVolumes.h"
 #include "core/ClipList.h"
 #include "platform/WindowMessage.h"
@@ -12,6 +11,7 @@
 
 class ClipListComponent;
 class HelpMenuComponent;
+class PreviewComponent;
 class SettingsPanel;
 class PictureBox;
 class QComboBox;
@@ -43,6 +43,8 @@ public:
     // Remove and Clear commands, adding and the DVD drive notifications.
     ClipList &Clips() { return clips_; }
     ClipListComponent *ClipListPart() const { return clipListPart_; }
+    // The preview pane with its frame grabber, the range slider, the time fields and the snapshot.
+    PreviewComponent *PreviewPart() const { return previewPart_; }
     // The encoding choices under the list; the conversion run reads them.
     SettingsPanel *Settings() const { return settings_; }
     Volumes &VolumesOf() { return volumes_; }
@@ -119,6 +121,7 @@ private:
     void CreateIntro();
     void CreateClipList();
     void CreateSettingsPanel();
+    void CreatePreviewPart();
     void LoadCursors();
     void CentreOnScreen();
     bool SaveOptions();
@@ -134,10 +137,10 @@ private:
     std::function<bool()> optionsSaver_;
     ClipList clips_;
     SystemVolumes volumes_;   // after messageTarget_: stops posting to it before it goes
-    std::unique_ptr<StillPreview> preview_;
     ClipListComponent *clipListPart_ = nullptr;
     SettingsPanel *settings_ = nullptr;
     HelpMenuComponent *helpPart_ = nullptr;
+    PreviewComponent *previewPart_ = nullptr;
     bool shownOnce_ = false;
 
     bool IntroDragging = false;

@@ -13,6 +13,9 @@
 namespace FakeEngine {
 
 // How a message the engine posts reaches the window.
+// The preview's close waits for 2312 and 2512 with no time-out, as the program must: a test that
+// closes a grabber holds them (Held) and posts them, or posts to the window itself; Never is for
+// messages nothing waits for.
 enum class Delivery {
     Never,       // not posted at all
     DuringCall,  // posted from another thread before the entry point returns

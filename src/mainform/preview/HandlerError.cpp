@@ -1,0 +1,8 @@
+#include "HandlerError.h"
+
+#include "platform/Prompts.h"
+
+void ReportHandlerError(const QString &message)
+{
+    Prompts::Current().Error(message);
+}

@@ -1,0 +1,40 @@
+#include "SnapshotCommand.h"
+
+#include "HandlerError.h"
+#include "PreviewPane.h"
+#include "SnapshotFiles.h"
+#include "core/AppGlobals.h"
+#include "core/ClipList.h"
+#include "core/OutputNames.h"
+#include "core/preview/SnapshotRules.h"
+#include "platform/Prompts.h"
+
+#include <QWidget>
+
+SnapshotCommand::SnapshotCommand(ClipList &clips, PreviewPane &pane, QWidget *window, QObject *parent)
+    : QObject(parent), clips_(clips), pane_(pane), window_(window)
+{
+}
+
+void SnapshotCommand::suiImageButton_SnapshootClick()
+{
+    TVideoInfo *clip = clips_.CurrentClip();
+    if (!pane_.GrabberReady() || !clip)
+        return;
+    const Prompts::SaveAnswer answer = Prompts::Current().SaveFile(QString(), SnapshotFilter, filterIndex_);
+    if (answer.path.isEmpty())
+        return;
+    if (answer.filterIndex < 1 || answer.filterIndex > 3)
+        return;
+    filterIndex_ = answer.filterIndex;
+    window_->repaint();
+    const auto form = SnapshotForm(answer.filterIndex);
+    const QSize size = SnapshotSize(form, clip->VideoWidth(), clip->VideoHeight(), clip->DisplayAspect(),
+                                    clip->AspectIndex());
+    const QImage picture = pane_.GrabFrame(size.width(), size.height());
+    const QString thumbnailCopy =
+        form == SnapshotForm::Thumbnail ? g_s_OutputFolder + ThumbnailNameOf(clip->OutputName()) : QString();
+    const QString failed = WriteSnapshot(picture, form, SnapshotPath(answer.path, form), thumbnailCopy);
+    if (!failed.isEmpty())
+        ReportHandlerError(QStringLiteral("Unable to write to %1").arg(failed));
+}
