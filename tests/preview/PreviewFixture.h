@@ -1,22 +1,17 @@
 #pragma once
 
-#include "ClipListComponent.h"
-#include "ClipListView.h"
-#include "ClipRow.h"
 #include "FakeEngineControl.h"
 #include "FakeEngineInstall.h"
 #include "PictureBox.h"
+#include "PreviewDriving.h"
 #include "ScriptedPrompts.h"
 #include "SettingsPanel.h"
-#include "TMainForm.h"
 #include "TsuiEdit.h"
-#include "TsuiImageButton.h"
 #include "TsuiMaskEdit.h"
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
 #include "mainform/preview/PreviewComponent.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -96,37 +91,14 @@ protected:
 
     TVideoInfo *AddClip(int duration) { return AddClips({Probe(duration)}).value(0); }
 
-    // Handles what the scripted engine posted (it posts before its entry point returns).
-    static void Settle()
-    {
-        for (int i = 0; i < 4; ++i)
-            QCoreApplication::processEvents();
-    }
+    static void Settle() { PreviewDriving::Settle(); }
 
     // Runs `action` from the event loop of whatever waits next (the grabber's close).
     static void Soon(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
 
-    void PressRow(TVideoInfo *clip)
-    {
-        QTest::mousePress(form->ClipListPart()->View()->RowOf(clip), Qt::LeftButton, {}, QPoint(300, 8));
-        Settle();
-    }
-
-    // Drags a slider part by dx pixels with the left button and lets it go. Positions are taken
-    // in the slider's panel, since the dragged part moves under the cursor.
-    void Drag(QWidget *part, int dx)
-    {
-        QWidget *panel = form->Panel_Progress;
-        const QPoint grip = part->geometry().center();
-        QTest::mousePress(part, Qt::LeftButton, {}, part->mapFrom(panel, grip));
-        QTest::mouseMove(panel, grip + QPoint(dx / 2, 0));
-        QTest::mouseMove(panel, grip + QPoint(dx, 0));
-        QTest::mouseRelease(panel, Qt::LeftButton, {}, grip + QPoint(dx, 0));
-        Settle();
-    }
-
-    // Moves a marker's left edge to `left` by dragging it.
-    void DragTo(TsuiImageButton *marker, int left) { Drag(marker, left - marker->x()); }
+    void PressRow(TVideoInfo *clip) { PreviewDriving::PressRow(*form, clip); }
+    void Drag(QWidget *part, int dx) { PreviewDriving::Drag(*form, part, dx); }
+    void DragTo(TsuiImageButton *marker, int left) { PreviewDriving::DragTo(*form, marker, left); }
 
     // Types into a time field as the user does: focus, select all, keys.
     void Type(TsuiMaskEdit *field, const QString &keys)
@@ -141,7 +113,7 @@ protected:
 
     PreviewPane *Pane() const { return form->PreviewPart()->Pane(); }
     State GrabberState() const { return Pane()->Grabber().CurrentState(); }
-    bool Busy() const { return !form->Label_Info->isHidden(); }
+    bool Busy() const { return PreviewDriving::Seeking(*form); }
     QColor Normal() const { return form->suiEdit_OutputFolder->color(); }
     static std::vector<int64_t> RequestedSeconds()
     {
