@@ -3,6 +3,7 @@
 //   - probe plus picture (ClipFromFile alone, library loaded and released per file): median ms
 //   - adding through the list (interval between consecutive new rows): median ms, total s
 //   - whether the main window repainted after every file.
+#include "BenchStats.h"
 #include "ClipFromFile.h"
 #include "ClipListComponent.h"
 #include "TMainForm.h"
@@ -58,23 +59,6 @@ bool MakeSource(const QString &path, const QStringList &input)
     QProcess ffmpeg;
     ffmpeg.start(QStringLiteral("ffmpeg"), args);
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitCode() == 0 && QFile::exists(path);
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
 }
 
 }
