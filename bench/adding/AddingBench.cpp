@@ -3,6 +3,7 @@
 //   - probe plus picture (ClipFromFile alone, library loaded and released per file): median ms
 //   - adding through the list (interval between consecutive new rows): median ms, total s
 //   - whether the main window repainted after every file.
+#include "BenchPrompts.h"
 #include "BenchStats.h"
 #include "ClipFromFile.h"
 #include "ClipListComponent.h"
@@ -24,19 +25,6 @@
 #include <vector>
 
 namespace {
-
-// The open dialog answers with the prepared files; nothing else is asked.
-class BenchPrompts : public Prompts {
-public:
-    QStringList files;
-    QStringList messages;
-    void Information(const QString &text) override { messages << text; }
-    void Error(const QString &text) override { messages << text; }
-    bool Confirm(const QString &) override { return false; }
-    QStringList OpenFiles(const QString &, const QString &) override { return files; }
-    SaveAnswer SaveFile(const QString &, const QString &, int) override { return {}; }
-    QString ChooseFolder(const QString &) override { return {}; }
-};
 
 // Paint events of every widget.
 class PaintCounter : public QObject {

@@ -3,6 +3,7 @@
 // keyframe every 2 s and every 10 s; kept in --media-dir for the next run): median and p90 over N
 // releases of the start marker at random seconds, and the window thread's event latency (a probe
 // event posted every 2 ms from another thread) while a frame is awaited.
+#include "BenchPrompts.h"
 #include "BenchStats.h"
 #include "PreviewDriving.h"
 #include "TMainForm.h"
@@ -10,7 +11,6 @@
 #include "core/ClipList.h"
 #include "core/preview/SliderGeometry.h"
 #include "mainform/preview/PreviewComponent.h"
-#include "platform/Prompts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -29,17 +29,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class BenchPrompts : public Prompts {
-public:
-    QStringList files;
-    void Information(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void Error(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool Confirm(const QString &) override { return false; }
-    QStringList OpenFiles(const QString &, const QString &) override { return files; }
-    SaveAnswer SaveFile(const QString &, const QString &, int) override { return {}; }
-    QString ChooseFolder(const QString &) override { return {}; }
-};
 
 // The first paint of the preview picture after its pixmap changed, and when "Seeking please
 // wait..." went (the frame has been fetched and set by then).
@@ -274,5 +263,8 @@ int main(int argc, char **argv)
                 probe.latenciesMs.size());
     std::printf("load average (1, 5, 15 min): %s before, %s after; %d cores\n", qPrintable(loadBefore),
                 qPrintable(LoadAverage()), QThread::idealThreadCount());
+    for (const QString &message : prompts.messages)
+        std::fprintf(stderr, "message: %s\n", qPrintable(message));
+    ok = ok && prompts.messages.isEmpty();
     return ok ? 0 : 1;
 }
