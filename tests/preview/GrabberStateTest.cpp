@@ -272,4 +272,5 @@ TEST_F(PreviewGrabberWithoutEntryPoint, ReleaseStoresTheTimeAndRequestsNothing)
     EXPECT_FALSE(Busy());
     EXPECT_TRUE(prompts.TextsOf(ScriptedPrompts::Kind::Information).isEmpty());
     EXPECT_TRUE(prompts.TextsOf(ScriptedPrompts::Kind::Error).isEmpty());
+    EXPECT_TRUE(prompts.TextsOf(ScriptedPrompts::Kind::Confirm).isEmpty());
 }

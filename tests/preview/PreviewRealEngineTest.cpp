@@ -189,4 +189,5 @@ TEST_F(PreviewRealEngine, ReleasesShowTheRequestedSecondsAndSnapshotsHaveTheirSi
         EXPECT_EQ(ProbedSize(jpg), cases[i].jpeg);
     }
     EXPECT_TRUE(prompts.TextsOf(ScriptedPrompts::Kind::Error).isEmpty());
+    EXPECT_TRUE(prompts.TextsOf(ScriptedPrompts::Kind::Confirm).isEmpty()) << "nothing reached the error report";
 }

@@ -92,6 +92,15 @@ protected:
 
     QStringList Written() const { return QDir(shots.path()).entryList(QDir::Files, QDir::Name); }
 
+    // The messages of the errors that reached the error report (its question follows each).
+    QStringList Reported() const
+    {
+        QStringList messages;
+        for (const QString &text : prompts.TextsOf(ScriptedPrompts::Kind::Confirm))
+            messages << text.section(QStringLiteral("\n\n"), 0, 0);
+        return messages;
+    }
+
     QTemporaryDir shots;
 };
 
@@ -194,10 +203,9 @@ TEST_F(PreviewSnapshot, AnUnwritablePlaceIsReportedInTheProgramsWords)
     Snapshot(QStringLiteral("shot"), 1);
     EXPECT_TRUE(QFileInfo::exists(shots.filePath("shot.THM"))) << "the chosen place comes first";
     const QString beside = g_s_OutputFolder + ThumbnailNameOf(clip->OutputName());
-    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Error), QStringList{"Unable to write to " + beside});
+    EXPECT_EQ(Reported(), QStringList{"Unable to write to " + beside});
 
     prompts.ClearQuestions();
     Snapshot(QStringLiteral("missing/dir/a.jpg"), 2);
-    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Error),
-              QStringList{"Unable to write to " + shots.filePath("missing/dir/a.jpg")});
+    EXPECT_EQ(Reported(), QStringList{"Unable to write to " + shots.filePath("missing/dir/a.jpg")});
 }

@@ -83,15 +83,17 @@ TEST_F(PreviewTrimTimes, ABlankRequiredDigitKeepsTheFocusAndReportsTheMasksError
     QTest::keyClick(stop, Qt::Key_Backspace);
     Leave();
     EXPECT_TRUE(stop->hasFocus());
-    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Error),
-              QStringList{QStringLiteral("Invalid input value.  Use escape key to abandon changes")});
+    const QStringList reported = prompts.TextsOf(ScriptedPrompts::Kind::Confirm);
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].startsWith(QStringLiteral("Invalid input value.  Use escape key to abandon changes\n\n")))
+        << reported[0].toStdString();
     EXPECT_EQ(clip->EndTime(), 90) << "nothing is committed";
 
     QTest::keyClick(stop, Qt::Key_Escape);
     Leave();
     EXPECT_FALSE(stop->hasFocus());
     EXPECT_EQ(clip->EndTime(), 90);
-    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Error).size(), 1);
+    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Confirm).size(), 1);
 }
 
 TEST_F(PreviewTrimTimes, WithoutAClipTheFieldsAreDisabledAndKeepTheNormalColour)

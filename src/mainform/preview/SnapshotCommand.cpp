@@ -1,6 +1,5 @@
 #include "SnapshotCommand.h"
 
-#include "HandlerError.h"
 #include "PreviewPane.h"
 #include "SnapshotFiles.h"
 #include "core/AppGlobals.h"
@@ -10,6 +9,7 @@
 #include "platform/Prompts.h"
 
 #include <QWidget>
+#include <stdexcept>
 
 SnapshotCommand::SnapshotCommand(ClipList &clips, PreviewPane &pane, QWidget *window, QObject *parent)
     : QObject(parent), clips_(clips), pane_(pane), window_(window)
@@ -35,6 +35,7 @@ void SnapshotCommand::suiImageButton_SnapshootClick()
     const QString thumbnailCopy =
         form == SnapshotForm::Thumbnail ? g_s_OutputFolder + ThumbnailNameOf(clip->OutputName()) : QString();
     const QString failed = WriteSnapshot(picture, form, SnapshotPath(answer.path, form), thumbnailCopy);
+    // The application object hands what escapes a handler to the error report.
     if (!failed.isEmpty())
-        ReportHandlerError(QStringLiteral("Unable to write to %1").arg(failed));
+        throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(failed).toStdString());
 }

@@ -1,10 +1,11 @@
 #include "TrimTimes.h"
 
-#include "HandlerError.h"
 #include "TsuiMaskEdit.h"
 #include "core/ClipList.h"
 #include "core/TextHelpers.h"
 #include "core/preview/TimeText.h"
+
+#include <stdexcept>
 
 const QColor TrimTimes::Red(255, 0, 0);
 const QColor TrimTimes::Lime(0, 255, 0);
@@ -15,7 +16,9 @@ TrimTimes::TrimTimes(ClipList &clips, const Controls &controls, std::function<vo
 {
     for (TsuiMaskEdit *field : {controls_.start, controls_.stop}) {
         connect(field, &TsuiEdit::OnChange, this, [this, field] { suiEdit_StartChange(field); });
-        connect(field, &TsuiMaskEdit::OnInvalidInput, this, &ReportHandlerError);
+        // The application object hands what escapes a handler to the error report.
+        connect(field, &TsuiMaskEdit::OnInvalidInput, this,
+                [](const QString &message) { throw std::runtime_error(message.toStdString()); });
     }
     for (TsuiEdit *field : {static_cast<TsuiEdit *>(controls_.start), static_cast<TsuiEdit *>(controls_.stop),
                             controls_.dvdName, controls_.outputFolder})

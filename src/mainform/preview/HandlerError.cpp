@@ -1,8 +1,0 @@
-#include "HandlerError.h"
-
-#include "platform/Prompts.h"
-
-void ReportHandlerError(const QString &message)
-{
-    Prompts::Current().Error(message);
-}
