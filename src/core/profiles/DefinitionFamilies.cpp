@@ -9,6 +9,14 @@
 #include <QSet>
 #include <algorithm>
 
+QString ReadDefinitionValue(const IniFile &definition, const QString &section, const QString &prefix, int n)
+{
+    const QString value = definition.readString(section, prefix + QStringLiteral("Value") + QString::number(n), NoDef);
+    if (value != NoDef)
+        return value;
+    return definition.readString(section, prefix + QStringLiteral("Text") + QString::number(n), NoDef);
+}
+
 QList<QPair<int, QString>> ReadNumberedTexts(const IniFile &file, const QString &section, const QString &key,
                                              int count)
 {

@@ -32,6 +32,9 @@ ChoiceFamily ReadChoiceFamily(const IniFile &file, const QString &section, const
 // The value is kept within the bounds unless they are equal.
 NumberFamily ReadNumberFamily(const IniFile &file, const QString &section, const QString &prefix);
 
+// The engine value of entry n of a family: its Value key, else its Text key, else "nodef".
+QString ReadDefinitionValue(const IniFile &definition, const QString &section, const QString &prefix, int n);
+
 // The texts of `prefix` + `stem` + n for n = 0 .. count-1 that the section holds, by n. Only keys
 // present in the file are read, so a huge count costs nothing.
 QList<QPair<int, QString>> ReadNumberedTexts(const IniFile &file, const QString &section, const QString &key,

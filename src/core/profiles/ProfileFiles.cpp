@@ -51,9 +51,14 @@ ProfileFiles::ProfileFiles(QString folder, Prompts &prompts)
 {
 }
 
+QString ProfileFiles::DefinitionPathIn(const QString &folder)
+{
+    return folder + QStringLiteral("PfDef.dll");
+}
+
 QString ProfileFiles::definitionPath() const
 {
-    return folder_ + QStringLiteral("PfDef.dll");
+    return DefinitionPathIn(folder_);
 }
 
 QString ProfileFiles::storePath() const
@@ -286,9 +291,5 @@ bool ProfileFiles::RemoveProfile(ProfileWindow &window, const QString &rawName) 
 
 QString ProfileFiles::DefinitionValue(const QString &section, const QString &prefix, int n) const
 {
-    const IniFile definition(definitionPath());
-    const QString value = definition.readString(section, prefix + QStringLiteral("Value") + QString::number(n), NoDef);
-    if (value != NoDef)
-        return value;
-    return definition.readString(section, prefix + QStringLiteral("Text") + QString::number(n), NoDef);
+    return ReadDefinitionValue(IniFile(definitionPath()), section, prefix, n);
 }

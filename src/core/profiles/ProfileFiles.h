@@ -18,6 +18,8 @@ public:
     // `folder` ends with "/".
     ProfileFiles(QString folder, Prompts &prompts);
 
+    // The definition file of the application folder `folder` (ending with "/").
+    static QString DefinitionPathIn(const QString &folder);
     QString definitionPath() const;
     QString storePath() const;
 
