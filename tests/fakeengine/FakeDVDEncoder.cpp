@@ -4,6 +4,9 @@
 
 #include "FakeEngineControl.h"
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 __attribute__((constructor)) void Loaded()
@@ -79,6 +82,9 @@ int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t mode, const char *sourcePa
 #ifndef FAKE_ENGINE_WITHOUT_X_Get_Info
 int32_t X_Get_Info(int32_t info[4])
 {
+    // The scripted wait runs in this library's own code: releasing the library meanwhile would
+    // pull that code from under the caller.
+    std::this_thread::sleep_for(std::chrono::milliseconds(InfoDelayMs()));
     return GetInfo(info);
 }
 #endif

@@ -38,6 +38,7 @@ struct Script {
     int32_t stopResult = 0;
     int32_t info[4] = {0, 0, 0, 0};
     int32_t infoResult = 0;
+    int infoDelayMs = 0;
     int32_t thumbnailResult = 0;
     bool thumbnailWritesOutput = true;
 };
@@ -109,6 +110,7 @@ FAKE_ENGINE_SETTER(SetBlockConversion(bool block), script.blockConversion = bloc
 FAKE_ENGINE_SETTER(SetStopResult(int32_t result), script.stopResult = result)
 FAKE_ENGINE_SETTER(SetInfo(int32_t secondsDone, int32_t fps, int32_t frame, int32_t result),
                    script.info[0] = secondsDone; script.info[1] = fps; script.info[2] = frame; script.infoResult = result)
+FAKE_ENGINE_SETTER(SetInfoDelay(int milliseconds), script.infoDelayMs = milliseconds)
 FAKE_ENGINE_SETTER(SetThumbnailResult(int32_t result), script.thumbnailResult = result)
 FAKE_ENGINE_SETTER(SetThumbnailWritesOutput(bool writes), script.thumbnailWritesOutput = writes)
 
@@ -363,6 +365,12 @@ int32_t GetInfo(int32_t info[4])
             info[i] = s.script.info[i];
     }
     return s.script.infoResult;
+}
+
+int InfoDelayMs()
+{
+    std::lock_guard lock(state().mutex);
+    return state().script.infoDelayMs;
 }
 
 int32_t StopConvert()

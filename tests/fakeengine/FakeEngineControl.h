@@ -71,6 +71,8 @@ void SetStopResult(int32_t result);       // X_StopConvert's result, default 0
 
 // X_Get_Info: values written into info[0..3] and the result (default all 0).
 void SetInfo(int32_t secondsDone, int32_t fps, int32_t frame, int32_t result = 0);
+// X_Get_Info takes this long before it returns (default 0), so a release racing it would be seen.
+void SetInfoDelay(int milliseconds);
 
 // X_Get_Frame_JPEG: result (default 0); writes a small file at the output path unless told not to.
 void SetThumbnailResult(int32_t result);
@@ -101,6 +103,7 @@ int32_t SetNextFrameTime(int32_t second);
 int32_t GetFrameUnInit();
 int32_t SetParD2PSP(MessageTarget *window, int32_t mode, const char *const texts[17], int32_t stamp);
 int32_t GetInfo(int32_t info[4]);
+int InfoDelayMs();
 int32_t StopConvert();
 int32_t GetFrameJPEG(MessageTarget *window, int32_t mode, const char *sourcePath,
                      const char *titleNumber, const char *second, const char *size,

@@ -1,0 +1,83 @@
+#include "ClipParameters.h"
+
+#include "FrameSize.h"
+#include "core/OutputNames.h"
+
+namespace {
+
+constexpr int TitleLength = 30;
+constexpr int EndSlack = 2;        // seconds before the source's end that count as its end
+constexpr int ThumbnailOffset = 10;
+
+} // namespace
+
+QString TitleOfSource(const QString &sourcePath)
+{
+    QString name = sourcePath.mid(sourcePath.lastIndexOf(u'/') + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name.truncate(dot);
+    return name.left(TitleLength);
+}
+
+int EngineLength(int startTime, int endTime, int duration, int minDuration)
+{
+    int length = endTime - startTime;
+    if (minDuration > 0 && length < minDuration)
+        length = minDuration;
+    if (endTime >= duration - EndSlack)
+        length = 0;
+    return length;
+}
+
+QString AudioStreamText(const std::optional<QStringList> &streams, int index)
+{
+    if (!streams || index < 0 || index >= streams->size())
+        return QStringLiteral("0");
+    const QString &entry = streams->at(index);
+    const qsizetype hash = entry.indexOf(u'#');
+    return hash < 0 ? entry.left(3) : entry.mid(hash + 1, 3);
+}
+
+QString SubtitleStreamText(const std::optional<QStringList> &streams, int index)
+{
+    if (!streams || index >= streams->size())
+        return QStringLiteral("-1");
+    if (index < 0)
+        return QStringLiteral("0");
+    return QString::number(index);
+}
+
+ClipPlan PlanClip(const ClipJob &clip, const RunSettings &settings, const QString &outputFolder, int minDuration)
+{
+    using namespace ClipParameter;
+    ClipPlan plan;
+    plan.clipStart = clip.startTime;
+    plan.progressTotal = clip.endTime - clip.startTime;
+    plan.length = EngineLength(clip.startTime, clip.endTime, clip.duration, minDuration);
+
+    auto &p = plan.parameters;
+    p[SourcePath] = clip.sourcePath;
+    p[TitleNumber] = QString::number(clip.titleNumber);
+    p[StartSecond] = QString::number(clip.startTime);
+    p[SampleRate] = settings.sampleRate;
+    p[Aspect] = QStringLiteral("1:1");
+    p[VideoFormat] = settings.videoFormat;
+    p[VideoBitRate] = settings.videoBitRate;
+    p[AudioBitRate] = settings.audioBitRate;
+    p[FrameSize] = FrameSizeText(settings.resolution, clip.videoWidth, clip.videoHeight, clip.displayAspect,
+                                 clip.aspectIndex);
+    p[Resolution] = settings.resolution;
+    p[Title] = TitleOfSource(clip.sourcePath);
+    p[FrameRate] = settings.frameRate;
+    p[AudioStream] = AudioStreamText(clip.audioStreams, clip.audioIndex);
+    p[SubtitleStream] = SubtitleStreamText(clip.subtitleStreams, clip.subtitleIndex);
+    p[OutputPath] = outputFolder + clip.outputName;
+    p[Volume] = settings.volume;
+    p[Length] = QString::number(plan.length);
+
+    plan.thumbnailPath = outputFolder + ThumbnailNameOf(clip.outputName);
+    plan.thumbnailTitleNumber = QString::number(clip.titleNumber);
+    plan.thumbnailSecond = QString::number(clip.startTime + ThumbnailOffset);
+    return plan;
+}

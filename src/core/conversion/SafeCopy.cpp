@@ -1,0 +1,154 @@
+#include "SafeCopy.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString cannot(const char *what, const QString &path)
+{
+    return QStringLiteral("Cannot %1 file %2").arg(QLatin1String(what), path);
+}
+
+QString cannot(const char *what, const QString &path, int error)
+{
+    return cannot(what, path) + QStringLiteral(": ") + systemReason(error);
+}
+
+// A file descriptor closed with its scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now; the error of a close that failed (a late write error on some devices), else 0.
+    int close()
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// 0, or the error of a write that could not be completed.
+int writeAll(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        size -= written;
+    }
+    return 0;
+}
+
+ssize_t readSome(int fd, char *buffer, qint64 size)
+{
+    ssize_t got;
+    do {
+        got = ::read(fd, buffer, size_t(size));
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+
+bool sameFile(const struct stat &source, const QByteArray &destination)
+{
+    struct stat existing;
+    return ::stat(destination.constData(), &existing) == 0 && existing.st_dev == source.st_dev
+        && existing.st_ino == source.st_ino;
+}
+
+// The rename is only durable once the folder holding the name has been flushed too; devices that
+// cannot flush a folder keep the name anyway once the file system is unmounted.
+void flushFolderOf(const QString &path)
+{
+    const Descriptor folder(::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.valid())
+        ::fsync(folder.get());
+}
+
+} // namespace
+
+std::optional<QString> CopyFileSafely(const QString &source, const QString &destination, const CopyProgress &progress,
+                                      qint64 blockSize)
+{
+    const QByteArray sourceName = QFile::encodeName(source);
+    const QByteArray destinationName = QFile::encodeName(destination);
+    const QByteArray partName = destinationName + ".part";
+
+    Descriptor in(::open(sourceName.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat sourceFacts;
+    if (!in.valid() || ::fstat(in.get(), &sourceFacts) != 0 || S_ISDIR(sourceFacts.st_mode))
+        return cannot("open", source);
+    const qint64 total = sourceFacts.st_size;
+    if (sameFile(sourceFacts, destinationName)) {
+        if (progress)
+            progress(total, total);
+        return std::nullopt;
+    }
+
+    Descriptor out(::open(partName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!out.valid())
+        return cannot("create", destination);
+    const auto failed = [&](const QString &error) {
+        out.close();
+        ::unlink(partName.constData());
+        return std::optional<QString>(error);
+    };
+
+    std::vector<char> buffer(size_t(std::max<qint64>(blockSize, 1)));
+    qint64 copied = 0;
+    for (;;) {
+        const ssize_t got = readSome(in.get(), buffer.data(), qint64(buffer.size()));
+        if (got < 0)
+            return failed(cannot("read", source, errno));
+        if (got == 0)
+            break;
+        if (const int error = writeAll(out.get(), buffer.data(), got))
+            return failed(cannot("write", destination, error));
+        copied += got;
+        if (progress)
+            progress(copied, total);
+    }
+    if (::fsync(out.get()) != 0)
+        return failed(cannot("write", destination, errno));
+    if (const int error = out.close()) {
+        ::unlink(partName.constData());
+        return cannot("write", destination, error);
+    }
+    if (::rename(partName.constData(), destinationName.constData()) != 0) {
+        ::unlink(partName.constData());
+        return cannot("create", destination);
+    }
+    flushFolderOf(destination);
+    return std::nullopt;
+}
