@@ -18,6 +18,7 @@
 #include "ClipListComponent.h"
 #include "HelpMenuComponent.h"
 #include "AppWindows.h"
+#include "ConversionStart.h"
 #include "SettingsPanel.h"
 #include "mainform/preview/PreviewComponent.h"
 
@@ -78,6 +79,7 @@ TMainForm::TMainForm(QWidget *parent)
 
     i_OutputPSPSerialNumber = 1;
     CreateSettingsPanel();
+    CreateConversionStart();
     LoadCursors();
     CreatePreviewPart();
     RaiseOverlays(clipListPart_->ProgressPanel());
@@ -221,6 +223,20 @@ void TMainForm::CreatePreviewPart()
     controls.times = {suiEdit_Start, suiEdit_Stop, suiEdit_OutputFolder, settings_->suiEdit_DVDName};
     previewPart_ = new PreviewComponent(clips_, Handle(), messages_, controls);
     clipListPart_->SetPreview(previewPart_->Pane());
+}
+
+void TMainForm::CreateConversionStart()
+{
+    ConversionStart::Links links;
+    links.clips = &clips_;
+    links.volumes = &volumes_;
+    links.seekingLabel = Label_Info;
+    links.preview = [this] { return clipListPart_->Preview(); };
+    links.choices = [this] { return settings_->Choices(); };
+    links.processForm = [] { return ProcessForm; };
+    conversionStart_ = new ConversionStart(std::move(links), this);
+    connect(suiImageButton_StartConvert, &TsuiImageButton::clicked, conversionStart_,
+            &ConversionStart::suiImageButton_StartConvertClick);
 }
 
 void TMainForm::LoadCursors()

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ClipListComponent;
+class ConversionStart;
 class HelpMenuComponent;
 class PreviewComponent;
 class SettingsPanel;
@@ -122,6 +123,7 @@ private:
     void CreateClipList();
     void CreateSettingsPanel();
     void CreatePreviewPart();
+    void CreateConversionStart();
     void LoadCursors();
     void CentreOnScreen();
     bool SaveOptions();
@@ -141,6 +143,7 @@ private:
     SettingsPanel *settings_ = nullptr;
     HelpMenuComponent *helpPart_ = nullptr;
     PreviewComponent *previewPart_ = nullptr;
+    ConversionStart *conversionStart_ = nullptr;
     bool shownOnce_ = false;
 
     bool IntroDragging = false;

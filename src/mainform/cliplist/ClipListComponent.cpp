@@ -57,6 +57,11 @@ void ClipListComponent::SetPreview(PreviewLink *preview)
     current_.SetPreview(preview);
 }
 
+PreviewLink *ClipListComponent::Preview() const
+{
+    return current_.Preview();
+}
+
 bool ClipListComponent::Busy() const
 {
     return adder_->Busy();

@@ -37,6 +37,7 @@ public:
     ~ClipListComponent() override;
 
     void SetPreview(PreviewLink *preview);
+    PreviewLink *Preview() const;
 
     ClipListView *View() const { return view_; }
     AddProgressPanel *ProgressPanel() const { return progress_; }

@@ -1,0 +1,184 @@
+// The main window's Start button with the scripted engine: its refusals, the preview closed
+// before the run, the serial number and the names after it.
+#include "ClipListComponent.h"
+#include "FakeEngineInstall.h"
+#include "ModalRun.h"
+#include "QtPrinting.h"
+#include "ScriptedPrompts.h"
+#include "TMainForm.h"
+#include "TsuiImageButton.h"
+#include "AppWindows.h"
+#include "cliplist/PreviewLink.h"
+#include "core/AppGlobals.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = ScriptedPrompts::Kind;
+
+// A preview that notes when its grabber is closed, counted in engine conversions done by then.
+class RecordingPreview : public PreviewLink {
+public:
+    bool AwaitingFrame() const override { return false; }
+    QImage ShownPicture() const override { return {}; }
+    void CloseFrameLibrary() override { closedAfterConversions.append(int(FakeEngine::CallsTo("X_SetPar_D2PSP").size())); }
+    void ShowClipPicture(TVideoInfo *) override {}
+    void ShowClipRange(TVideoInfo *) override {}
+
+    QList<int> closedAfterConversions;
+};
+
+class StartButton : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(app.IsValid());
+        ASSERT_TRUE(media.isValid());
+        for (const char *name : {"PfDef.dll", "PfSetting.ini"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(POCKETREEL_SOURCE_DIR "/assets/ini/") + QLatin1String(name),
+                                    app.Path() + QLatin1String(name)));
+        FakeEngine::Reset();
+        FakeEngine::ProbeAnswer probe;
+        probe.info = {95, 25.0f, 1500.0f, 640, 480, 0, 44100, 0, 128.0f, 1};
+        FakeEngine::SetDefaultProbeAnswer(probe);
+        saved = {g_s_OutputFolder, i_OutputPSPSerialNumber, i_MinDurationTime};
+        g_s_OutputFolder = media.path() + QStringLiteral("/out/");
+        i_MinDurationTime = -1;
+        mainForm = std::make_unique<TMainForm>();
+        processForm = std::make_unique<TProcessForm>();
+        ProcessForm = processForm.get();
+        mainForm->ClipListPart()->SetPreview(&preview);
+        mainForm->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(mainForm.get()));
+    }
+
+    void TearDown() override
+    {
+        ProcessForm = nullptr;
+        processForm.reset();
+        mainForm.reset();
+        FakeEngine::Reset();
+        g_s_OutputFolder = saved.output;
+        i_OutputPSPSerialNumber = saved.serial;
+        i_MinDurationTime = saved.minDuration;
+    }
+
+    void AddClips(int count)
+    {
+        QStringList paths;
+        for (int i = 1; i <= count; ++i) {
+            paths << media.filePath(QStringLiteral("clip %1.avi").arg(i));
+            QFile(paths.last()).open(QIODevice::WriteOnly);
+        }
+        mainForm->ClipListPart()->AddFiles(paths);
+        ASSERT_EQ(mainForm->Clips().Count(), count);
+        preview.closedAfterConversions.clear();  // adding closes the grabber too
+    }
+
+    void ClickStart() { QTest::mouseClick(mainForm->suiImageButton_StartConvert, Qt::LeftButton, {}, QPoint(50, 50)); }
+
+    QStringList Names() const
+    {
+        QStringList names;
+        for (const TVideoInfo *clip : mainForm->Clips().Clips())
+            names.append(clip->OutputName());
+        return names;
+    }
+
+    static QStringList SourcesConverted()
+    {
+        QStringList sources;
+        for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
+            sources.append(QString::fromStdString(call.texts[0]));
+        return sources;
+    }
+
+    FakeEngine::FakeAppFolder app;
+    QTemporaryDir media;
+    ScriptedPrompts prompts;
+    RecordingPreview preview;
+    std::unique_ptr<TMainForm> mainForm;
+    std::unique_ptr<TProcessForm> processForm;
+    struct {
+        QString output;
+        int serial = 0, minDuration = 0;
+    } saved;
+};
+
+} // namespace
+
+TEST_F(StartButton, RefusesWhileThePreviewSeeksOrWhenNothingIsTicked)
+{
+    AddClips(2);
+    mainForm->Label_Info->show();
+    ClickStart();
+    mainForm->Label_Info->hide();
+    for (TVideoInfo *clip : mainForm->Clips().Clips())
+        clip->SetTicked(false);
+    ClickStart();
+
+    EXPECT_EQ(prompts.TextsOf(Kind::Information),
+              (QStringList{"Seeking file, please waiting.", "No video clip to convert!"}));
+    EXPECT_FALSE(processForm->isVisible());
+    EXPECT_TRUE(preview.closedAfterConversions.isEmpty());
+    EXPECT_EQ(i_OutputPSPSerialNumber, 1);
+    EXPECT_EQ(Names(), (QStringList{"MAQ70001.MP4", "MAQ70002.MP4"}));
+}
+
+TEST_F(StartButton, ConvertsTheTickedClipsThenAdvancesTheSerialByTheWholeList)
+{
+    AddClips(5);
+    for (int i = 0; i < 5; ++i)
+        mainForm->Clips().ClipAt(i)->SetTicked(i == 3);
+    bool mainWindowBlocked = false;
+    WhileShown(*processForm, [&] { mainWindowBlocked = !mainForm->isEnabled() || QApplication::activeModalWidget() == processForm.get(); });
+    ClickStart();
+
+    EXPECT_TRUE(mainWindowBlocked);
+    EXPECT_EQ(SourcesConverted(), QStringList{media.filePath("clip 4.avi")});
+    EXPECT_EQ(FakeEngine::CallsTo("X_SetPar_D2PSP").at(0).texts[14], (g_s_OutputFolder + "MAQ70004.MP4").toStdString());
+    EXPECT_EQ(preview.closedAfterConversions, QList<int>{0});
+    EXPECT_EQ(prompts.TextsOf(Kind::Information),
+              QStringList{QStringLiteral("Process finish!\nYou can upload file to your PSP.")});
+    EXPECT_EQ(i_OutputPSPSerialNumber, 6);
+    EXPECT_EQ(Names(), (QStringList{"MAQ70006.MP4", "MAQ70007.MP4", "MAQ70008.MP4", "MAQ70009.MP4", "MAQ70010.MP4"}));
+}
+
+TEST_F(StartButton, AnEngineThatCannotBeLoadedStillAdvancesTheSerial)
+{
+    AddClips(3);
+    QFile::remove(app.EnginePath());
+    WhileShown(*processForm);
+    ClickStart();
+
+    EXPECT_EQ(prompts.TextsOf(Kind::Error),
+              QStringList{QStringLiteral("Can not initial conversion function!\nRe-install software may fix this problem!")});
+    EXPECT_FALSE(processForm->isVisible());
+    EXPECT_EQ(i_OutputPSPSerialNumber, 4);
+    EXPECT_EQ(Names(), (QStringList{"MAQ70004.MP4", "MAQ70005.MP4", "MAQ70006.MP4"}));
+}
+
+// Posted messages still arrive while the conversion window is modal: a disc removed during the
+// run clears the list. The run goes on with the clips it took.
+TEST_F(StartButton, TheListClearedDuringTheRunLeavesTheRunItsOwnClips)
+{
+    AddClips(3);
+    FakeEngine::SetBlockConversion(true);
+    WhileShown(*processForm, [&] {
+        ASSERT_TRUE(FakeEngine::WaitUntilConverting(5000));
+        mainForm->ClipListPart()->ClearClips();
+        FakeEngine::SetBlockConversion(false);
+        FakeEngine::ReleaseConversion();
+    });
+    ClickStart();
+
+    EXPECT_EQ(SourcesConverted(), (QStringList{media.filePath("clip 1.avi"), media.filePath("clip 2.avi"),
+                                               media.filePath("clip 3.avi")}));
+    EXPECT_EQ(FakeEngine::CallsTo("X_Get_Frame_JPEG").size(), 3u);
+    EXPECT_EQ(mainForm->Clips().Count(), 0);
+    EXPECT_EQ(i_OutputPSPSerialNumber, 1);
+}
