@@ -11,6 +11,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,6 +78,25 @@ TEST_F(SafeCopying, CopiesBlockByBlockOverAnExistingFileAndLeavesNothingElse)
     EXPECT_FALSE(CopyFileSafely(Out("EMPTY.MP4"), Psp("EMPTY.MP4"), [&](qint64 c, qint64 t) { progress.append({c, t}); }));
     EXPECT_EQ(QFile(Psp("EMPTY.MP4")).size(), 0);
     EXPECT_TRUE(QFile::exists(Psp("EMPTY.MP4")));
+}
+
+// The kernel copies within one file system; between two (the output folder's disk and the PSP's
+// memory stick) the bytes go through a buffer.
+TEST_F(SafeCopying, CopiesAcrossFileSystems)
+{
+    QTemporaryDir other(QStringLiteral("/dev/shm/safe-copy-XXXXXX"));
+    struct stat here {}, there {};
+    if (!other.isValid() || ::stat(QFile::encodeName(dir.path()).constData(), &here) != 0
+        || ::stat(QFile::encodeName(other.path()).constData(), &there) != 0 || here.st_dev == there.st_dev)
+        GTEST_SKIP() << "no second file system in /dev/shm";
+    const QByteArray content = Pattern(300000);
+    ASSERT_TRUE(Write(Out("M4V70002.MP4"), content));
+    int blocks = 0;
+    EXPECT_FALSE(CopyFileSafely(Out("M4V70002.MP4"), other.filePath("M4V70002.MP4"), [&](qint64, qint64) { ++blocks; },
+                                100000));
+    EXPECT_EQ(Read(other.filePath("M4V70002.MP4")), content);
+    EXPECT_EQ(blocks, 3);
+    EXPECT_EQ(Entries(other.path()), QStringList{"M4V70002.MP4"});
 }
 
 TEST_F(SafeCopying, AFileCopiedOntoItselfIsLeftAlone)

@@ -125,16 +125,37 @@ std::optional<QString> CopyFileSafely(const QString &source, const QString &dest
         return std::optional<QString>(error);
     };
 
-    std::vector<char> buffer(size_t(std::max<qint64>(blockSize, 1)));
+    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    const qint64 block = std::max<qint64>(blockSize, 1);
+    std::vector<char> buffer;
+    bool inKernel = true;
     qint64 copied = 0;
     for (;;) {
-        const ssize_t got = readSome(in.get(), buffer.data(), qint64(buffer.size()));
-        if (got < 0)
-            return failed(cannot("read", source, errno));
+        ssize_t got = -1;
+        if (inKernel) {
+            // The kernel copies between the page caches; file systems that cannot (or two of
+            // different kinds) refuse at once, and the copy goes on through a buffer.
+            got = ::copy_file_range(in.get(), nullptr, out.get(), nullptr, size_t(block), 0);
+            const bool refused = got < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP);
+            if (got < 0 && !refused)
+                return failed(cannot("write", destination, errno));
+            // Some kernels report an early end for files whose size they do not know: read on.
+            if (refused || (got == 0 && copied < total)) {
+                inKernel = false;
+                buffer.resize(size_t(block));
+            }
+        }
+        if (!inKernel) {
+            got = readSome(in.get(), buffer.data(), block);
+            if (got < 0)
+                return failed(cannot("read", source, errno));
+            if (got > 0) {
+                if (const int error = writeAll(out.get(), buffer.data(), got))
+                    return failed(cannot("write", destination, error));
+            }
+        }
         if (got == 0)
             break;
-        if (const int error = writeAll(out.get(), buffer.data(), got))
-            return failed(cannot("write", destination, error));
         copied += got;
         if (progress)
             progress(copied, total);
