@@ -19,6 +19,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QScopeGuard>
+#include <QScreen>
 #include <algorithm>
 #include <utility>
 
@@ -69,7 +70,8 @@ TProcessForm::TProcessForm(QWidget *parent)
     Timer_Info.setInterval(500);
     connect(&Timer_Info, &QTimer::timeout, this, &TProcessForm::Timer_InfoTimer);
     messages_.On(DVDENCODER_MSG_READY, [this](intptr_t, intptr_t) { suiImageButton_StopConvert->setEnabled(true); });
-    messages_.On(ConversionThread::RunFinishedMessage, [this](intptr_t outcome, intptr_t) { RunFinished(int(outcome)); });
+    messages_.On(ConversionThread::RunFinishedMessage,
+                 [this](intptr_t outcome, intptr_t) { RunFinishedMessage(int(outcome)); });
 }
 
 // A run still going is stopped and waited for before the controls it reports to go.
@@ -160,6 +162,8 @@ void TProcessForm::ShowRun(ConversionJob job)
 {
     conversion_.reset();
     runInProgress_ = true;
+    if (const QScreen *where = screen())
+        move(where->availableGeometry().center() - rect().center());
     show();
     ConversionThread::Display display;
     display.clipStarting = [this](const ClipJob &clip, const ClipPlan &plan) { ShowClip(clip, plan); };
@@ -241,16 +245,36 @@ void TProcessForm::Percent(qint64 percent)
     Label_Percent->setText(QString::number(percent));
 }
 
+template <typename Ask> auto TProcessForm::AskUser(Ask ask)
+{
+    asking_ = true;
+    const auto answer = ask(Prompts::Current());
+    asking_ = false;
+    if (deferredOutcome_)
+        QMetaObject::invokeMethod(this, [this] {
+            if (const auto outcome = std::exchange(deferredOutcome_, std::nullopt))
+                RunFinished(*outcome);
+        }, Qt::QueuedConnection);
+    return answer;
+}
+
 void TProcessForm::suiImageButton_StopConvertClick()
 {
     if (!Timer_Info.isActive() || !conversion_ || !conversion_->Run().EngineLoaded())
         return;
-    if (!Prompts::Current().Confirm(QStringLiteral("Do you want to stop process?")))
+    if (!AskUser([](Prompts &prompts) { return prompts.Confirm(QStringLiteral("Do you want to stop process?")); }))
         return;
     // The run may have ended while the question was open; a stop then changes nothing.
-    if (conversion_)
-        conversion_->Run().RequestStop();
+    conversion_->Run().RequestStop();
     Timer_Info.stop();
+}
+
+void TProcessForm::RunFinishedMessage(int outcome)
+{
+    if (asking_)
+        deferredOutcome_ = outcome;
+    else
+        RunFinished(outcome);
 }
 
 void TProcessForm::RunFinished(int outcome)
@@ -283,7 +307,10 @@ void TProcessForm::RunFinished(int outcome)
 void TProcessForm::suiImageButton_CloseClick()
 {
     if (runInProgress_) {
-        Prompts::Current().Information(QStringLiteral("Please stop conversion process first!"));
+        AskUser([](Prompts &prompts) {
+            prompts.Information(QStringLiteral("Please stop conversion process first!"));
+            return true;
+        });
         return;
     }
     close();

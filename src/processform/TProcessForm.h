@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class ClipList;
 class ConversionThread;
@@ -88,7 +89,11 @@ private:
     void FormShow();
     bool FormCloseQuery();
     void ShowClip(const ClipJob &clip, const ClipPlan &plan);
+    // Message 2023. While a box of this window waits for the user, the run's end is reported
+    // once the box is answered, so the outcome never stacks on the question.
+    void RunFinishedMessage(int outcome);
     void RunFinished(int outcome);
+    template <typename Ask> auto AskUser(Ask ask);
     void SetBar(qint64 width);
 
     TsuiSkinForm *skin_ = nullptr;
@@ -102,4 +107,6 @@ private:
     bool runInProgress_ = false;
     bool uploading_ = false;
     bool closeAfterUpload_ = false;
+    bool asking_ = false;
+    std::optional<int> deferredOutcome_;
 };

@@ -17,7 +17,7 @@ inline void FinishAndClose(TProcessForm &form)
     if (!QTest::qWaitFor([&] { return !form.RunInProgress(); }, 10000)) {
         ADD_FAILURE() << "the run did not end";
         FakeEngine::ReleaseConversion();
-        QTest::qWaitFor([&] { return !form.RunInProgress(); }, 10000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form.RunInProgress(); }, 10000));
     }
     form.suiImageButton_CloseClick();
     if (form.isVisible()) {

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <functional>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,9 +102,11 @@ TEST_F(ProcessWindow, ShowingResetsWhatTheLastRunLeft)
 TEST_F(ProcessWindow, ACompleteRunEndsAtOneHundredPercentWithTheUploadOffered)
 {
     AddClips(2);
-    WhileShown(form);
+    QPoint offCentre(-1, -1);
+    WhileShown(form, [&] { offCentre = form.geometry().center() - form.screen()->availableGeometry().center(); });
     form.ShowRun(job);
 
+    EXPECT_LE(offCentre.manhattanLength(), 2);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(SourcesConverted(), (QStringList{"/media/clip1.avi", "/media/clip2.avi"}));
     EXPECT_EQ(prompts.TextsOf(Kind::Information),
@@ -189,6 +193,41 @@ TEST_F(ProcessWindow, StopOnlyOnceTheEngineAllowsItAndOnlyWhenConfirmed)
     EXPECT_EQ(FakeEngine::CallsTo("X_Get_Frame_JPEG").size(), 1u);
     EXPECT_TRUE(QFile::exists(job.outputFolder + QStringLiteral("MAQ70001.THM")));
     EXPECT_FALSE(form.suiImageButton_Copy->isEnabled());
+}
+
+// The question is a modal box: the window goes on handling messages while it waits, and the run
+// can end meanwhile. Its outcome is reported once the question is answered, never on top of it.
+TEST_F(ProcessWindow, ARunEndingWhileTheStopQuestionIsOpenIsReportedAfterIt)
+{
+    class SlowAnswer : public ScriptedPrompts {
+    public:
+        std::function<void()> whileAsked;
+        bool Confirm(const QString &text) override
+        {
+            whileAsked();
+            return ScriptedPrompts::Confirm(text);
+        }
+    } slowPrompts;
+    AddClips(1);
+    FakeEngine::SetBlockConversion(true);
+    QStringList shownWhileAsked{QStringLiteral("none yet")};
+    slowPrompts.whileAsked = [&] {
+        FakeEngine::ReleaseConversion();
+        QTest::qWait(300);  // the run ends and its message arrives while the box is open
+        shownWhileAsked = slowPrompts.TextsOf(Kind::Information);
+    };
+    WhileShown(form, [&] {
+        ASSERT_TRUE(ConvertingClip(QStringLiteral("/media/clip1.avi")));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.suiImageButton_StopConvert->isEnabled(); }, 5000));
+        slowPrompts.QueueConfirm(true);
+        form.suiImageButton_StopConvertClick();
+        EXPECT_TRUE(form.RunInProgress());
+    });
+    form.ShowRun(job);
+
+    EXPECT_EQ(shownWhileAsked, QStringList());
+    EXPECT_EQ(slowPrompts.TextsOf(Kind::Information),
+              QStringList{QStringLiteral("Process finish!\nYou can upload file to your PSP.")});
 }
 
 TEST_F(ProcessWindow, OutcomeBoxes)
