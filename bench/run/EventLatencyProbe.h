@@ -2,11 +2,12 @@
 // every few milliseconds to an object living on the window thread, which notes the delay.
 #pragma once
 
+#include "BenchStats.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QObject>
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -38,14 +39,7 @@ public:
     }
 
     // The p-th fraction of the delays seen since Start(), in ms.
-    double Percentile(double p) const
-    {
-        if (latenciesMs_.empty())
-            return 0;
-        std::vector<double> sorted = latenciesMs_;
-        std::sort(sorted.begin(), sorted.end());
-        return sorted[std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5))];
-    }
+    double Percentile(double p) const { return ::Percentile(latenciesMs_, p); }
     size_t Count() const { return latenciesMs_.size(); }
 
 protected:

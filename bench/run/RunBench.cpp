@@ -7,6 +7,7 @@
 //     against `cp` followed by `sync` of the copy; the event latency during the upload.
 //
 // usage: bench_run [--rounds N] [--seconds S] [--upload-mb M] [--app-dir DIR] [--work-dir DIR]
+#include "BenchPrompts.h"
 #include "ClipListComponent.h"
 #include "EventLatencyProbe.h"
 #include "SettingsPanel.h"
@@ -19,8 +20,8 @@
 #include "core/conversion/ClipJobs.h"
 #include "core/conversion/ClipParameters.h"
 #include "engine/EngineLibrary.h"
-#include "platform/Prompts.h"
 #include "platform/volumes/Volumes.h"
+#include "BenchStats.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -40,19 +41,14 @@ namespace {
 
 // Every box is noted with the time it came, which marks the end of a run or an upload; then
 // `afterBox` runs once the box would have been dismissed.
-class BenchPrompts : public Prompts {
+class TimedPrompts : public BenchPrompts {
 public:
-    QStringList messages;
     QElapsedTimer *clock = nullptr;
     qint64 endedAt = 0;
     std::function<void()> afterBox;
 
     void Information(const QString &text) override { Ended(text); }
     void Error(const QString &text) override { Ended(text); }
-    bool Confirm(const QString &) override { return false; }
-    QStringList OpenFiles(const QString &, const QString &) override { return {}; }
-    SaveAnswer SaveFile(const QString &, const QString &, int) override { return {}; }
-    QString ChooseFolder(const QString &) override { return {}; }
 
 private:
     void Ended(const QString &text)
@@ -86,15 +82,6 @@ double CpuSeconds()
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 bool Tool(const QString &program, const QStringList &args)
@@ -211,7 +198,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer clock;
     clock.start();
-    BenchPrompts prompts;
+    TimedPrompts prompts;
     prompts.clock = &clock;
     Prompts::Install(&prompts);
     OneRemovableVolume psp(root + QStringLiteral("psp/"));

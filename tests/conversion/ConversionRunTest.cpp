@@ -1,7 +1,6 @@
 // The run's loop against the scripted engine, without any window: what it hands the engine, in
 // which order it reports, and how each outcome ends it.
-#include "FakeEngineControl.h"
-#include "FakeEngineInstall.h"
+#include "ScriptedRun.h"
 #include "core/conversion/ConversionRun.h"
 
 #include <QDir>
@@ -55,10 +54,7 @@ protected:
     {
         ASSERT_TRUE(app.IsValid());
         FakeEngine::Reset();
-        job.enginePath = app.EnginePath();
-        job.outputFolder = app.Path() + QStringLiteral("out/");
-        job.settings = {QStringLiteral("h264"), QStringLiteral("480:272"), QStringLiteral("29.97"), QStringLiteral("96"),
-                        QStringLiteral("48000"), QStringLiteral("768"), QStringLiteral("0")};
+        job = ScriptedEngineJob(app);
     }
     void TearDown() override { FakeEngine::Reset(); }
 
@@ -79,14 +75,6 @@ protected:
     }
 
     QString Output(const QString &name) const { return job.outputFolder + name; }
-
-    static QStringList SourcesConverted()
-    {
-        QStringList sources;
-        for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
-            sources.append(QString::fromStdString(call.texts[0]));
-        return sources;
-    }
 
     FakeEngine::FakeAppFolder app;
     ConversionJob job;

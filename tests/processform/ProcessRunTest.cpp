@@ -1,6 +1,6 @@
 // The conversion window through a run on the scripted engine: its labels and progress, the Stop
 // button and its question, the outcome boxes and the refusal to close during the run.
-#include "FakeEngineInstall.h"
+#include "ScriptedRun.h"
 #include "ModalRun.h"
 #include "PictureBox.h"
 #include "QtPrinting.h"
@@ -24,10 +24,7 @@ protected:
     {
         ASSERT_TRUE(app.IsValid());
         FakeEngine::Reset();
-        job.enginePath = app.EnginePath();
-        job.outputFolder = app.Path() + QStringLiteral("out/");
-        job.settings = {QStringLiteral("h264"), QStringLiteral("480:272"), QStringLiteral("29.97"),
-                        QStringLiteral("96"),   QStringLiteral("48000"),   QStringLiteral("768"), QStringLiteral("0")};
+        job = ScriptedEngineJob(app);
     }
     void TearDown() override { FakeEngine::Reset(); }
 
@@ -57,14 +54,6 @@ protected:
         return FakeEngine::WaitUntilConverting(5000) && QTest::qWaitFor([&] {
                    return form.Label_TitleName->text() == source && form.Timer_Info.isActive();
                }, 5000);
-    }
-
-    static QStringList SourcesConverted()
-    {
-        QStringList sources;
-        for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
-            sources.append(QString::fromStdString(call.texts[0]));
-        return sources;
     }
 
     int BarWidth() const { return form.Panel_Progress->width(); }

@@ -1,7 +1,7 @@
 // The main window's Start button with the scripted engine: its refusals, the preview closed
 // before the run, the serial number and the names after it.
 #include "ClipListComponent.h"
-#include "FakeEngineInstall.h"
+#include "ScriptedRun.h"
 #include "ModalRun.h"
 #include "QtPrinting.h"
 #include "ScriptedPrompts.h"
@@ -87,14 +87,6 @@ protected:
         for (const TVideoInfo *clip : mainForm->Clips().Clips())
             names.append(clip->OutputName());
         return names;
-    }
-
-    static QStringList SourcesConverted()
-    {
-        QStringList sources;
-        for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
-            sources.append(QString::fromStdString(call.texts[0]));
-        return sources;
     }
 
     FakeEngine::FakeAppFolder app;
