@@ -3,6 +3,7 @@
 #include "BackgroundCopy.h"
 #include "core/AppGlobals.h"
 #include "core/conversion/UploadPlan.h"
+#include "platform/LogCategories.h"
 #include "platform/Prompts.h"
 
 #include <QFileInfo>
@@ -14,6 +15,7 @@ void UploadToPsp(const QStringList &outputNames, const Volumes &volumes, const U
     const PspFolders folders{PSPUploadFolder, PSPAVCFolder, PSPMP4Folder};
     const auto psp = FindPsp(volumes, folders);
     if (!psp) {
+        qCInfo(lcUpload) << "no removable volume holds" << folders.upload;
         Prompts::Current().Information(QStringLiteral("Can not find PSP Video folder.\nPlease check your PSP connection!"));
         return;
     }
@@ -31,13 +33,15 @@ void UploadToPsp(const QStringList &outputNames, const Volumes &volumes, const U
                   window.percent(total > 0 ? copied * 100 / total : 100);
               });
         if (failure) {
+            qCWarning(lcUpload) << *failure;
             window.buttons(true);
             throw std::runtime_error(failure->toStdString());
         }
         window.percent(100);
         if (item.destinationFolderFound && QFileInfo::exists(item.thumbnailSource)) {
             window.copyFile->setText(QStringLiteral("Uploading THM file to PSP."));
-            CopyInBackground(item.thumbnailSource, item.thumbnailDestination);
+            if (const auto skipped = CopyInBackground(item.thumbnailSource, item.thumbnailDestination))
+                qCInfo(lcUpload) << "thumbnail skipped:" << *skipped;
         }
     }
     window.buttons(true);

@@ -1,6 +1,7 @@
 #include "ConversionRun.h"
 
 #include "platform/FloatingPoint.h"
+#include "platform/LogCategories.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,8 +58,11 @@ int ConversionRun::ConvertClip(const ClipJob &clip, RunObserver &observer)
 {
     const ClipPlan plan = PlanClip(clip, job_.settings, job_.outputFolder, job_.minDuration);
     observer.ClipStarting(clip, plan);
-    if (!engine_.Load())
+    if (!engine_.Load()) {
+        qCWarning(lcRun) << "no conversion engine to convert" << clip.sourcePath;
         return RunOutcome::EngineMissing;
+    }
+    qCDebug(lcRun) << "converting" << clip.sourcePath << "into" << plan.parameters[ClipParameter::OutputPath];
 
     std::array<QByteArray, ClipParameter::Count> texts;
     for (int i = 0; i < ClipParameter::Count; ++i)
@@ -66,11 +70,17 @@ int ConversionRun::ConvertClip(const ClipJob &clip, RunObserver &observer)
     observer.EngineCallStarting();
     int outcome = engine_.Convert(observer.EngineWindow(), texts, job_.stamp);
     observer.EngineCallEnded();
+    if (outcome == RunOutcome::Failed)
+        qCWarning(lcRun) << "the engine could not convert" << clip.sourcePath << "with"
+                         << QStringList(plan.parameters.begin(), plan.parameters.end()).join(u'|');
 
-    if (outcome == 0 && !QFileInfo::exists(plan.thumbnailPath))
+    if (outcome == 0 && !QFileInfo::exists(plan.thumbnailPath)) {
         outcome = engine_.MakeThumbnail(observer.EngineWindow(), texts[ClipParameter::SourcePath],
                                         engineText(plan.thumbnailTitleNumber), engineText(plan.thumbnailSecond),
                                         engineText(plan.thumbnailPath), job_.stamp);
+        if (outcome != 0)
+            qCWarning(lcRun) << "the engine could not make the thumbnail" << plan.thumbnailPath;
+    }
     engine_.Release();
     return outcome;
 }
