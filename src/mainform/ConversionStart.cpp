@@ -5,6 +5,8 @@
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
 #include "core/conversion/ClipJobs.h"
+#include "core/conversion/SerialReservation.h"
+#include "core/profiles/OptionsFile.h"
 #include "platform/Prompts.h"
 
 #include <QLabel>
@@ -37,6 +39,12 @@ void ConversionStart::suiImageButton_StartConvertClick()
     if (PreviewLink *preview = links_.preview ? links_.preview() : nullptr)
         preview->CloseFrameLibrary();
 
+    // The command line may have taken numbers since the list was named: the run goes on from
+    // the larger serial, and the list's numbers are written off before anything is converted.
+    const QString options = OptionsFile::UserPath(path_PNG);
+    i_OutputPSPSerialNumber = TakeRunSerial(options, i_OutputPSPSerialNumber, links_.clips->Count());
+    links_.clips->RenameAllClips();
+
     // Taken after the grabber closed, since closing it keeps handling events: the run works on
     // the clips as they are now, and never on the list itself.
     ConversionJob job = TakeConversionJob(*links_.clips, links_.choices());
@@ -50,4 +58,5 @@ void ConversionStart::suiImageButton_StartConvertClick()
     // Whatever the list holds now: a disc removed during the run may have cleared it.
     i_OutputPSPSerialNumber += links_.clips->Count();
     links_.clips->RenameAllClips();
+    StoreSerialAtLeast(options, i_OutputPSPSerialNumber);
 }

@@ -12,8 +12,10 @@ class TProcessForm;
 class Volumes;
 
 // The main window's Start button: refuses while the preview seeks or when no clip is ticked,
-// closes the preview's frame grabber, runs the ticked clips in the conversion window, and once
-// that window has closed advances the serial number by the clips in the list and renames them.
+// closes the preview's frame grabber, takes up the serial number stored by the command line when
+// it is ahead and renames the clips, runs the ticked clips in the conversion window, and once
+// that window has closed advances the serial number by the clips in the list, renames them and
+// stores the number.
 class ConversionStart : public QObject {
     Q_OBJECT
 

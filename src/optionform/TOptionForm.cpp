@@ -17,7 +17,6 @@
 #include "core/profiles/Languages.h"
 #include "platform/IniFile.h"
 #include "platform/Prompts.h"
-#include "platform/UserDataFolder.h"
 
 #include <QDir>
 #include <QScreen>
@@ -92,7 +91,7 @@ struct TOptionForm::Adapters {
 TOptionForm::TOptionForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , profileFiles_(path_PNG, Prompts::Current())
-    , optionsFile_(UserDataPath(path_PNG, ProductName, QStringLiteral("Option.ini")), QDir::homePath())
+    , optionsFile_(OptionsFile::UserPath(path_PNG), QDir::homePath())
 {
     buildWindow();
     adapters_ = std::make_unique<Adapters>(*this);

@@ -10,8 +10,12 @@
 #include "AppWindows.h"
 #include "cliplist/PreviewLink.h"
 #include "core/AppGlobals.h"
+#include "core/conversion/SerialReservation.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -173,4 +177,49 @@ TEST_F(StartButton, TheListClearedDuringTheRunLeavesTheRunItsOwnClips)
     EXPECT_EQ(FakeEngine::CallsTo("X_Get_Frame_JPEG").size(), 3u);
     EXPECT_EQ(mainForm->Clips().Count(), 0);
     EXPECT_EQ(i_OutputPSPSerialNumber, 1);
+}
+
+// The command line shares the serial number through Option.ini. Used in turns with the window,
+// and while the window's run is still converting, the two never write the same name: the window
+// starts from the larger number, renames its clips before the run and writes its numbers off.
+TEST_F(StartButton, WindowAndCommandLineTakingTurnsNeverWriteTheSameName)
+{
+    ASSERT_TRUE(QDir().mkpath(g_s_OutputFolder));
+    const QString options = app.Path() + QStringLiteral("Option.ini");
+    QStringList written;
+    const auto commandLine = [&](int files) {
+        const NameReservation reservation = ReserveOutputNames(options, g_s_OutputFolder, true, files);
+        EXPECT_EQ(reservation.error, QString());
+        for (const QString &name : reservation.names) {
+            QFile(g_s_OutputFolder + name).open(QIODevice::WriteOnly);
+            written << name;
+        }
+    };
+    const auto windowRun = [&](const std::function<void()> &during) {
+        const size_t before = FakeEngine::CallsTo("X_SetPar_D2PSP").size();
+        WhileShown(*processForm, during);
+        ClickStart();
+        const auto calls = FakeEngine::CallsTo("X_SetPar_D2PSP");
+        for (size_t i = before; i < calls.size(); ++i)
+            written << QFileInfo(QString::fromStdString(calls[i].texts[14])).fileName();
+    };
+
+    AddClips(3);
+    commandLine(2);
+    windowRun({});
+    EXPECT_EQ(written, (QStringList{"MAQ70001.MP4", "MAQ70002.MP4", "MAQ70003.MP4", "MAQ70004.MP4", "MAQ70005.MP4"}));
+
+    FakeEngine::SetBlockConversion(true);
+    windowRun([&] {
+        ASSERT_TRUE(FakeEngine::WaitUntilConverting(5000));
+        commandLine(1);
+        FakeEngine::SetBlockConversion(false);
+        FakeEngine::ReleaseConversion();
+    });
+    commandLine(2);
+    windowRun({});
+
+    EXPECT_EQ(written.size(), 2 + 3 + 3 + 1 + 2 + 3);
+    EXPECT_EQ(QSet<QString>(written.begin(), written.end()).size(), written.size()) << written.join(' ').toStdString();
+    EXPECT_EQ(Names(), (QStringList{"MAQ70015.MP4", "MAQ70016.MP4", "MAQ70017.MP4"}));
 }

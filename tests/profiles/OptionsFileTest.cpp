@@ -118,6 +118,22 @@ TEST_F(OptionsFileTest, ReloadingNeverLowersASerialNumberARunAdvanced)
     EXPECT_EQ(i_OutputPSPSerialNumber, 20);
 }
 
+// The command line may have taken numbers while the window was open: closing the window must
+// not hand them out again.
+TEST_F(OptionsFileTest, SavingNeverLowersTheStoredSerialNumber)
+{
+    writeOptions("OutputSerialNumber=5\n");
+    options.LoadOptions();
+    writeOptions("OutputSerialNumber=30\n");
+    options.SaveOptions({1, 1});
+    EXPECT_EQ(IniFile(iniPath()).readInteger("Option", "OutputSerialNumber", 0), 30);
+    EXPECT_EQ(i_OutputPSPSerialNumber, 5);
+
+    i_OutputPSPSerialNumber = 42;
+    options.SaveOptions({1, 1});
+    EXPECT_EQ(IniFile(iniPath()).readInteger("Option", "OutputSerialNumber", 0), 42);
+}
+
 TEST_F(OptionsFileTest, FirstLoadTakesTheStoredNumberEvenWhenLower)
 {
     writeOptions("OutputSerialNumber=0\n");

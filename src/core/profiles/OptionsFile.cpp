@@ -1,9 +1,12 @@
 #include "OptionsFile.h"
 
+#include "OptionsLock.h"
 #include "ProfileValue.h"
 
 #include "core/AppGlobals.h"
 #include "platform/IniFile.h"
+#include "platform/LogCategories.h"
+#include "platform/UserDataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,6 +43,11 @@ OptionsFile::OptionsFile(QString path, QString homeFolder)
 {
 }
 
+QString OptionsFile::UserPath(const QString &appFolder)
+{
+    return UserDataPath(appFolder, ProductName, QStringLiteral("Option.ini"));
+}
+
 LanguageChoices OptionsFile::LoadOptions()
 {
     const IniFile file(path_);
@@ -72,9 +80,16 @@ void OptionsFile::SaveOptions(const LanguageChoices &languages)
 {
     if (!g_s_OutputFolder.endsWith(u'/'))
         g_s_OutputFolder += u'/';
+    // Without the lock the options are still saved: losing them would be worse than the rare
+    // race with a command line taking numbers at this very moment.
+    const OptionsLock lock(path_);
+    if (!lock.IsLocked())
+        qCWarning(lcProfiles).noquote() << lock.Failure() << "- saving the options without it";
     IniFile file(path_);
+    const int storedSerial = file.readInteger(Section, QStringLiteral("OutputSerialNumber"), 1);
     file.writeString(Section, QStringLiteral("DefaultAudio"), QString::number(languages.audio));
     file.writeString(Section, QStringLiteral("DefaultSubtitle"), QString::number(languages.subtitle));
     file.writeString(Section, QStringLiteral("OutputFolder"), g_s_OutputFolder);
-    file.writeString(Section, QStringLiteral("OutputSerialNumber"), QString::number(i_OutputPSPSerialNumber));
+    file.writeString(Section, QStringLiteral("OutputSerialNumber"),
+                     QString::number(std::max(storedSerial, i_OutputPSPSerialNumber)));
 }

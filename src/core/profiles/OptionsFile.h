@@ -15,6 +15,10 @@ public:
     // `homeFolder` stands for the first fixed disk: the default output folder lies in it.
     OptionsFile(QString path, QString homeFolder);
 
+    // The Option.ini that the program of the application folder `appFolder` uses (see
+    // platform/UserDataFolder.h); the window and the command line both go through here.
+    static QString UserPath(const QString &appFolder);
+
     const QString &path() const { return path_; }
 
     // Sets g_s_OutputFolder (creating it and its PSP folder, one level each, failures ignored),
@@ -24,7 +28,9 @@ public:
     LanguageChoices LoadOptions();
 
     // Writes DefaultAudio, DefaultSubtitle, OutputFolder and OutputSerialNumber; makes
-    // g_s_OutputFolder end with "/" first. Throws IniWriteError when the file cannot be written.
+    // g_s_OutputFolder end with "/" first. The stored serial number is never lowered: the command
+    // line may have taken numbers beyond the window's meanwhile. Throws IniWriteError when the
+    // file cannot be written.
     void SaveOptions(const LanguageChoices &languages);
 
 private:
