@@ -99,4 +99,9 @@ TEST(ClipParameters, PlanHandsTheEngineEveryTextInItsPlace)
     EXPECT_EQ(plan.thumbnailPath, QStringLiteral("/home/u/out/PSP/M4V70007.THM"));
     EXPECT_EQ(plan.thumbnailTitleNumber, QStringLiteral("0"));
     EXPECT_EQ(plan.thumbnailSecond, QStringLiteral("40"));
+
+    // A title given for the clip replaces the file's name, within the same 30 characters.
+    clip.title = QStringLiteral("Our summer trip to the seaside, day one");
+    EXPECT_EQ(PlanClip(clip, settings, QStringLiteral("/o/"), 60).parameters[ClipParameter::Title],
+              QStringLiteral("Our summer trip to the seaside"));
 }

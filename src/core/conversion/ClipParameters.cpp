@@ -68,7 +68,7 @@ ClipPlan PlanClip(const ClipJob &clip, const RunSettings &settings, const QStrin
     p[FrameSize] = FrameSizeText(settings.resolution, clip.videoWidth, clip.videoHeight, clip.displayAspect,
                                  clip.aspectIndex);
     p[Resolution] = settings.resolution;
-    p[Title] = TitleOfSource(clip.sourcePath);
+    p[Title] = clip.title.isEmpty() ? TitleOfSource(clip.sourcePath) : clip.title.left(TitleLength);
     p[FrameRate] = settings.frameRate;
     p[AudioStream] = AudioStreamText(clip.audioStreams, clip.audioIndex);
     p[SubtitleStream] = SubtitleStreamText(clip.subtitleStreams, clip.subtitleIndex);

@@ -25,6 +25,7 @@ struct ClipJob {
     int audioIndex = 0;
     int subtitleIndex = 0;
     QString outputName;  // "MAQ70001.MP4"
+    QString title;       // the PSP title; empty: the source's file name
     int position = 0;    // in the clip list when the run started
 };
 

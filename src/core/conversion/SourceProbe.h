@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/DVDEncoder.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class EngineLibrary;
+class TVideoInfo;
+
+// What the engine reads of the file at `path`; nullopt when it cannot use the file. `engine`
+// must be loaded with X_GetFileinfo_GetPic bound.
+std::optional<EngineFileInfo> ProbeSource(EngineLibrary &engine, const QString &path);
+
+// A new clip of a probed file as adding makes it: the source, its length as the whole range,
+// ticked, with its size and display aspect. Its row texts and picture are the window's to set.
+std::unique_ptr<TVideoInfo> ClipOfSource(const QString &path, const EngineFileInfo &info);
