@@ -8,6 +8,7 @@
 
 #include "core/ClipList.h"
 #include "core/TVideoInfo.h"
+#include "core/profiles/EncodingSelection.h"
 #include "platform/IniFile.h"
 
 #include <QLabel>
@@ -135,6 +136,43 @@ TEST_F(SettingsPanelTest, ApplyingAProfileSetsEveryChoiceAndTheSlider)
     EXPECT_EQ(p.suiTrackBar_Volume->position(), 4);
     EXPECT_EQ(p.Label_DB->text(), QStringLiteral("+ 4 db."));
     EXPECT_TRUE(outputNames().first().startsWith("M4V7"));
+}
+
+// The command line chooses through the same profile operations without widgets: for every
+// profile, and after a change of format, it must hand the run exactly what the panel hands it.
+TEST_F(SettingsPanelTest, TheWidgetFreeSelectionChoosesWhatThePanelChooses)
+{
+    write("PfSetting.ini", read("PfSetting.ini") + "ProfileText4=Beyond\nBeyond=0,0,9,1,99999,2,0,42,0,\n"
+                                                   "ProfileText5=Loud\nLoud=1,0,1,2,700,4,1,4,0,\n");
+    IniFile(app() + "PfSetting.ini").writeString("PSP-Profile", "ProfileCount", "6");
+    SettingsPanel &p = panel();
+    ProfileFiles files(path_PNG, prompts);
+    EncodingSelection selection(files);
+    selection.Load();
+
+    const auto expectSame = [&](const char *when) {
+        const EncodingChoices panelChoices = p.Choices();
+        const EncodingChoices choices = selection.Choices();
+        EXPECT_EQ(choices.videoFormat, panelChoices.videoFormat) << when;
+        EXPECT_EQ(choices.videoFormatText, panelChoices.videoFormatText) << when;
+        EXPECT_EQ(choices.resolution, panelChoices.resolution) << when;
+        EXPECT_EQ(choices.frameRate, panelChoices.frameRate) << when;
+        EXPECT_EQ(choices.audioBitRate, panelChoices.audioBitRate) << when;
+        EXPECT_EQ(choices.videoBitRateText, panelChoices.videoBitRateText) << when;
+        EXPECT_EQ(choices.volume, panelChoices.volume) << when;
+        EXPECT_EQ(selection.FirstVideoFormatSelected(), p.FirstVideoFormatSelected()) << when;
+    };
+    expectSame("at load");
+    const QStringList names = selection.ProfileNames();
+    ASSERT_EQ(names.size(), 6);
+    for (int position = 0; position < names.size(); ++position) {
+        pick(p.suiComboBox_Profile, position);
+        ASSERT_TRUE(selection.ApplyProfileNamed(names[position].toUpper()));
+        expectSame(qPrintable(names[position]));
+    }
+    pick(p.suiComboBox_VideoFormat, 0);
+    ASSERT_TRUE(selection.Select(EncodingSelection::List::VideoFormat, "H264"));
+    expectSame("after the format changed");
 }
 
 TEST_F(SettingsPanelTest, BrokenDefinitionsLeaveTheListsEmptyAndTheSliderSensible)
