@@ -1,6 +1,7 @@
 // `cmake --install` into a temporary prefix, and the installed program run from it as from /usr:
 // its application folder read-only, a fresh home.
 #include "PrivateMounts.h"
+#include "TestMedia.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -100,9 +101,15 @@ TEST_F(InstalledProgram, LaysOutTheProgramTheCommandAndTheDesktopFiles)
     for (const char *name : {"PfDef.dll", "PfSetting.ini", "Option.ini"})
         EXPECT_EQ(read(appFolder() + QLatin1String(name)), shipped(name)) << name;
 
-    const QFileInfo command(at("bin/pocketreel"));
-    EXPECT_TRUE(command.isSymLink());
-    EXPECT_EQ(command.canonicalFilePath(), QFileInfo(appFolder() + "pocketreel").canonicalFilePath());
+    for (const QString program : {"pocketreel", "pocketreel-cli"}) {
+        const QFileInfo command(at("bin/" + program));
+        EXPECT_TRUE(command.isSymLink()) << program.toStdString();
+        EXPECT_EQ(command.canonicalFilePath(), QFileInfo(appFolder() + program).canonicalFilePath());
+    }
+    const QByteArray manPage = read(at("share/man/man1/pocketreel-cli.1"));
+    EXPECT_TRUE(manPage.startsWith(".\\\" DO NOT MODIFY THIS FILE!") && manPage.contains(".SH COMMANDS")
+                && manPage.contains("\\-\\-profile NAME"))
+        << manPage.left(200).constData();
 
     // The engine loads from where it was installed, with nothing from the build folder.
     void *engine = dlopen(QFile::encodeName(appFolder() + "DVDEncoder.so").constData(), RTLD_NOW | RTLD_LOCAL);
@@ -167,6 +174,16 @@ TEST_F(InstalledProgram, RunsFromAReadOnlyFolderKeepingTheUsersFilesInTheConfigF
         program.kill();
         program.waitForFinished();
         errors = program.readAllStandardError();
+
+        // The command line keeps to the same user files: its serial number goes there too.
+        QTemporaryDir out;
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(at("bin/pocketreel-cli"), {"convert", "-q", "-o", out.path(), mediaPath("avi")});
+        ASSERT_TRUE(cli.waitForFinished(120000));
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().constData();
+        EXPECT_EQ(cli.readAllStandardOutput(), QFile::encodeName(out.path()) + "/MAQ70001.MP4\n");
+        EXPECT_TRUE(read(users + "Option.ini").contains("OutputSerialNumber=2"));
     }
     EXPECT_EQ(manifest(prefix.path()), before);
     EXPECT_FALSE(errors.contains("pocketreel.")) << errors.constData();

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+// What the encoding options ask for; empty texts and unset numbers leave the profile's choice.
+struct EncodingRequest {
+    QString profile;  // empty: the store's default profile
+    QString format;
+    QString resolution;
+    QString frameRate;
+    QString audioBitRate;
+    std::optional<int> videoBitRate;
+    std::optional<int> volume;
+};
+
+struct ConvertRequest {
+    EncodingRequest encoding;
+    std::optional<int> start;  // seconds
+    std::optional<int> end;
+    QString title;
+    QString outputFolder;      // empty: the options' output folder
+    bool upload = false;
+    QString uploadTo;          // empty: the PSP found among the removable volumes
+    bool quiet = false;
+    QStringList files;
+};
+
+struct UploadRequest {
+    QString to;
+    bool quiet = false;
+    QStringList files;
+};
+
+struct ProbeRequest {
+    bool json = false;
+    QStringList files;
+};
+
+struct ProfilesRequest {};
+
+// A command to run, or a text to print and the status to end with (help, version, usage error).
+struct Answer {
+    QString text;
+    int status = 0;
+};
+
+using CliRequest = std::variant<Answer, ConvertRequest, UploadRequest, ProbeRequest, ProfilesRequest>;
+
+// `arguments` without the program name.
+CliRequest ParseArguments(const QStringList &arguments);
+
+// Seconds from "HH:MM:SS" (hours of any length; minutes and seconds below 60) or whole seconds;
+// nullopt for anything else or beyond a day.
+std::optional<int> ParseTimeArgument(const QString &text);
+
+QString MainHelpText();
+QString VersionText();

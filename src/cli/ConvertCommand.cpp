@@ -1,0 +1,219 @@
+#include "ConvertCommand.h"
+
+#include "CliArguments.h"
+#include "Console.h"
+#include "ExitCodes.h"
+#include "FileConversion.h"
+#include "ProfilesCommand.h"
+#include "ProgramFiles.h"
+#include "StopSignal.h"
+#include "UploadCommand.h"
+#include "core/AppGlobals.h"
+#include "core/ClipList.h"
+#include "core/TextHelpers.h"
+#include "core/conversion/ClipJobs.h"
+#include "core/conversion/ConversionRun.h"
+#include "core/conversion/SerialReservation.h"
+#include "core/conversion/SourceProbe.h"
+#include "core/profiles/EncodingSelection.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using List = EncodingSelection::List;
+
+// A file the engine read, with the range to convert.
+struct Source {
+    QString typed;  // as given on the command line, for messages
+    std::unique_ptr<TVideoInfo> clip;
+};
+
+std::optional<QString> SelectFrom(EncodingSelection &selection, List list, const QString &value, const char *option,
+                                  const char *what)
+{
+    if (value.isEmpty() || selection.Select(list, value))
+        return std::nullopt;
+    const QString format = selection.Choices().videoFormatText;
+    const QStringList known = selection.Known(list);
+    return QStringLiteral("--%1 \"%2\" is not offered; the %3%4: %5")
+        .arg(QLatin1String(option), value, list == List::VideoFormat ? QString() : format + u' ',
+             QLatin1String(what), known.isEmpty() ? QStringLiteral("none") : known.join(QStringLiteral(", ")));
+}
+
+QString RangeText(int minimum, int maximum)
+{
+    return QStringLiteral("%1 to %2").arg(minimum).arg(maximum);
+}
+
+// Why the range asked for does not fit the file, or nothing.
+std::optional<QString> RangeProblem(const ConvertRequest &request, int duration)
+{
+    if (request.start && *request.start >= duration)
+        return QStringLiteral("--start %1 is not before the file's end %2")
+            .arg(SecondsToText(*request.start), SecondsToText(duration));
+    if (request.end && *request.end > duration)
+        return QStringLiteral("--end %1 lies beyond the file's end %2")
+            .arg(SecondsToText(*request.end), SecondsToText(duration));
+    return std::nullopt;
+}
+
+std::vector<Source> ReadSources(const ConvertRequest &request, EngineLibrary &engine, Console &console, int &status)
+{
+    std::vector<Source> sources;
+    for (const QString &file : request.files) {
+        const QString path = QFileInfo(file).absoluteFilePath();
+        const std::optional<EngineFileInfo> info = ProbeSource(engine, path);
+        if (!info) {
+            console.Error(file + QStringLiteral(": the engine cannot read this file"));
+            status = ExitCode::SomeFailed;
+            continue;
+        }
+        if (const std::optional<QString> problem = RangeProblem(request, info->duration)) {
+            console.Error(file + QStringLiteral(": ") + *problem);
+            status = ExitCode::SomeFailed;
+            continue;
+        }
+        std::unique_ptr<TVideoInfo> clip = ClipOfSource(path, *info);
+        clip->SetStartTime(request.start.value_or(0));
+        clip->SetEndTime(request.end.value_or(info->duration));
+        sources.push_back({file, std::move(clip)});
+    }
+    return sources;
+}
+
+QString OutputFolderOf(const QString &asked)
+{
+    const QString folder = QFileInfo(asked).absoluteFilePath();
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+} // namespace
+
+std::optional<QString> ApplyEncoding(EncodingSelection &selection, const EncodingRequest &request)
+{
+    if (!request.profile.isEmpty() && !selection.ApplyProfileNamed(request.profile)) {
+        const QStringList known = ProfileLines(selection);
+        return QStringLiteral("unknown profile \"%1\"; the profiles are:\n%2")
+            .arg(request.profile, known.isEmpty() ? QStringLiteral("  none") : known.join(u'\n'));
+    }
+    if (auto refused = SelectFrom(selection, List::VideoFormat, request.format, "format", "video formats are"))
+        return refused;
+    if (auto refused = SelectFrom(selection, List::Resolution, request.resolution, "resolution", "resolutions are"))
+        return refused;
+    if (auto refused = SelectFrom(selection, List::FrameRate, request.frameRate, "fps", "frame rates are"))
+        return refused;
+    if (auto refused = SelectFrom(selection, List::AudioBitRate, request.audioBitRate, "audio-kbps",
+                                  "audio bit rates are"))
+        return refused;
+    if (request.videoBitRate && !selection.SetVideoBitRate(*request.videoBitRate)) {
+        const PlainNumberField &range = selection.VideoBitRate();
+        return QStringLiteral("--video-kbps %1 is outside the %2 range, %3 kbit/s")
+            .arg(*request.videoBitRate)
+            .arg(selection.Choices().videoFormatText, RangeText(range.minimum(), range.maximum()));
+    }
+    if (request.volume && !selection.SetVolume(*request.volume))
+        return QStringLiteral("--volume %1 is outside the range %2 dB")
+            .arg(*request.volume)
+            .arg(RangeText(selection.Volume().minimum, selection.Volume().maximum));
+    if (selection.Choices().videoFormat < 0)
+        return QStringLiteral("no video format is chosen: PfDef.dll lists none, or the profile names none");
+    return std::nullopt;
+}
+
+int RunConvert(const ConvertRequest &request)
+{
+    StopSignal::Install();
+    Console console(request.quiet);
+    const ProgramFiles files;
+
+    EncodingSelection selection(files.Profiles());
+    selection.Load();
+    if (const std::optional<QString> refused = ApplyEncoding(selection, request.encoding)) {
+        console.Error(*refused);
+        return ExitCode::Usage;
+    }
+
+    files.LoadOptions();
+    if (!request.outputFolder.isEmpty())
+        g_s_OutputFolder = OutputFolderOf(request.outputFolder);
+    if (!QDir().mkpath(g_s_OutputFolder)) {
+        console.Error(QStringLiteral("Cannot create the output folder %1").arg(g_s_OutputFolder));
+        return ExitCode::SomeFailed;
+    }
+
+    int status = ExitCode::Done;
+    std::vector<Source> sources;
+    {
+        EngineLibrary engine;
+        if (!LoadEngine(engine, EngineLibrary::GetFileinfoGetPic | EngineLibrary::ConversionEntries, console))
+            return ExitCode::EngineMissing;
+        sources = ReadSources(request, engine, console, status);
+    }
+    if (sources.empty())
+        return status;
+
+    const NameReservation names = ReserveOutputNames(files.OptionsPath(), g_s_OutputFolder,
+                                                     selection.FirstVideoFormatSelected(), int(sources.size()));
+    if (!names.error.isEmpty()) {
+        console.Error(names.error);
+        return ExitCode::SomeFailed;
+    }
+    ClipList clips;
+    clips.SetOutputNamer([&names](int position) { return names.names.value(position); });
+    for (Source &source : sources)
+        clips.AppendClip(std::move(source.clip));
+    const ConversionJob job = TakeConversionJob(clips, selection.Choices());
+
+    QStringList converted;
+    const qsizetype count = job.clips.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        if (const int signal = StopSignal::Received()) {
+            console.Note(QStringLiteral("stopped: %1 of %2 files not converted").arg(count - i).arg(count));
+            return ExitCode::SignalBase + signal;
+        }
+        ConversionJob one = job;
+        one.clips = {job.clips[i]};
+        one.clips[0].title = request.title;
+        const QString output = job.outputFolder + job.clips[i].outputName;
+        QString label = QFileInfo(sources[size_t(i)].typed).fileName() + QStringLiteral(" -> ") + job.clips[i].outputName;
+        if (count > 1)
+            label = QStringLiteral("[%1/%2] ").arg(i + 1).arg(count) + label;
+
+        QElapsedTimer clock;
+        clock.start();
+        const int outcome = ConvertWithProgress(one, label, console);
+        const QString took = SecondsToText(int(clock.elapsed() / 1000));
+        if (outcome == RunOutcome::EngineMissing) {
+            console.EndStatus(label + QStringLiteral(": not converted"));
+            console.Error(QStringLiteral("cannot load the conversion engine %1 any more").arg(job.enginePath));
+            return ExitCode::EngineMissing;
+        }
+        if (outcome == RunOutcome::Failed && StopSignal::Received() != 0 && !QFileInfo::exists(output)) {
+            console.EndStatus(label + QStringLiteral(": stopped before it began"));
+            continue;
+        }
+        if (outcome == RunOutcome::Failed) {
+            console.EndStatus(label + QStringLiteral(": failed"));
+            console.Error(sources[size_t(i)].typed + QStringLiteral(": the engine could not convert it"));
+            status = ExitCode::SomeFailed;
+            continue;
+        }
+        const bool stopped = outcome != RunOutcome::AllDone;
+        console.EndStatus(label + (stopped ? QStringLiteral(": stopped after %1, the file is shorter and playable")
+                                           : QStringLiteral(": done in %1"))
+                                      .arg(took));
+        console.Result(output);
+        if (!stopped)
+            converted.append(output);
+    }
+    if (const int signal = StopSignal::Received())
+        return ExitCode::SignalBase + signal;
+    if (request.upload && !converted.isEmpty())
+        status = std::max(status, UploadFiles(converted, request.uploadTo, console));
+    return status;
+}

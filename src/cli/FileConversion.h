@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/conversion/ConversionJob.h"
+
+#include <QString>
+
+class Console;
+
+// Converts the one clip of `job` on a worker thread while this thread polls the engine and shows
+// the progress under `label` on the console. A stop signal stops the conversion through the
+// engine, which finishes the file properly. Returns the run's outcome (RunOutcome).
+int ConvertWithProgress(const ConversionJob &job, const QString &label, Console &console);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/DVDEncoder.h"
+
+#include <QJsonObject>
+#include <QString>
+
+struct ProbeRequest;
+
+// The display aspect as a ratio text: the engine's named aspect for a picture of non-square
+// pixels ("16:9"), else the picture's own width and height in lowest terms.
+QString DisplayAspectText(const EngineFileInfo &info);
+
+// What the engine read of `path`, for scripts: file, duration, width, height, displayAspect
+// (text and ratio), squarePixels, frameRate, videoBitRate and audioBitRate (kbit/s), sampleRate.
+QJsonObject ProbeJson(const QString &path, const EngineFileInfo &info);
+// The same for people: the path, then one fact a line.
+QString ProbeText(const QString &path, const EngineFileInfo &info);
+
+int RunProbe(const ProbeRequest &request);
