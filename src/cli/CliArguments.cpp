@@ -372,7 +372,7 @@ QString VersionText()
 CliRequest ParseArguments(const QStringList &arguments)
 {
     if (arguments.isEmpty())
-        return UsageError(QStringLiteral("no COMMAND given"));
+        return UsageError(QStringLiteral("no COMMAND given: convert, upload, probe or profiles"));
     const QString &first = arguments.first();
     if (first == QLatin1String("-h") || first == QLatin1String("--help"))
         return Answer{MainHelpText(), ExitCode::Done};

@@ -1,10 +1,13 @@
 #include "Console.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr int MinimumLabel = 16;
 
 void Write(FILE *stream, const QString &text)
 {
@@ -65,11 +68,12 @@ void Console::Status(const QString &label, const QString &progress)
         return;
     }
     // One column short of the width: a line that fills it would leave the cursor on the next row.
-    const int room = Columns() - 1 - int(progress.size()) - 2;
-    QString shown = label;
-    if (shown.size() > room)
-        shown = room > 3 ? QStringLiteral("...") + label.right(room - 3) : QString();
-    Write(stderr, QStringLiteral("\r\x1b[K") + (shown.isEmpty() ? progress : shown + QStringLiteral(": ") + progress));
+    // A long label loses its start (the output name at its end stays), a narrow terminal the
+    // end of the progress.
+    const int width = Columns() - 1;
+    const int room = std::max(width - int(progress.size()) - 2, MinimumLabel);
+    const QString shown = label.size() <= room ? label : QStringLiteral("...") + label.right(room - 3);
+    Write(stderr, QStringLiteral("\r\x1b[K") + (shown + QStringLiteral(": ") + progress).left(width));
     statusShown_ = true;
 }
 

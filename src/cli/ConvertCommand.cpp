@@ -4,6 +4,7 @@
 #include "Console.h"
 #include "ExitCodes.h"
 #include "FileConversion.h"
+#include "ProbeCommand.h"
 #include "ProfilesCommand.h"
 #include "ProgramFiles.h"
 #include "StopSignal.h"
@@ -69,7 +70,7 @@ std::vector<Source> ReadSources(const ConvertRequest &request, EngineLibrary &en
         const QString path = QFileInfo(file).absoluteFilePath();
         const std::optional<EngineFileInfo> info = ProbeSource(engine, path);
         if (!info) {
-            console.Error(file + QStringLiteral(": the engine cannot read this file"));
+            console.Error(file + QStringLiteral(": ") + WhyUnreadable(file));
             status = ExitCode::SomeFailed;
             continue;
         }
@@ -90,6 +91,51 @@ QString OutputFolderOf(const QString &asked)
 {
     const QString folder = QFileInfo(asked).absoluteFilePath();
     return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+// How one file is named on the console, and the title asked for it.
+struct FileNaming {
+    QString typed;  // as given on the command line
+    QString label;  // before its progress
+    QString title;
+};
+
+// Converts the job's clip at `index` and says how it went; the status it leaves (Done, SomeFailed
+// or EngineMissing). The path of a file converted to its end is added to `converted`.
+int ConvertOne(const ConversionJob &job, qsizetype index, const FileNaming &naming, Console &console,
+               QStringList &converted)
+{
+    ConversionJob one = job;
+    one.clips = {job.clips[index]};
+    one.clips[0].title = naming.title;
+    const QString output = job.outputFolder + job.clips[index].outputName;
+
+    QElapsedTimer clock;
+    clock.start();
+    const FileOutcome file = ConvertWithProgress(one, naming.label, console);
+    if (file.outcome == RunOutcome::EngineMissing) {
+        console.EndStatus(naming.label + QStringLiteral(": not converted"));
+        console.Error(QStringLiteral("cannot load the conversion engine %1 any more").arg(job.enginePath));
+        return ExitCode::EngineMissing;
+    }
+    if (file.outcome == RunOutcome::Failed && StopSignal::Received() != 0 && !QFileInfo::exists(output)) {
+        console.EndStatus(naming.label + QStringLiteral(": stopped before it began"));
+        return ExitCode::Done;
+    }
+    if (file.outcome == RunOutcome::Failed) {
+        console.EndStatus(naming.label + QStringLiteral(": failed"));
+        console.Error(naming.typed + QStringLiteral(": the engine could not convert it"));
+        return ExitCode::SomeFailed;
+    }
+    if (file.outcome == RunOutcome::AllDone) {
+        console.EndStatus(naming.label + QStringLiteral(": done in %1").arg(SecondsToText(int(clock.elapsed() / 1000))));
+        converted.append(output);
+    } else {
+        console.EndStatus(naming.label + QStringLiteral(": stopped with %1 converted; the file is shorter and playable")
+                                             .arg(SecondsToText(file.secondsDone)));
+    }
+    console.Result(output);
+    return ExitCode::Done;
 }
 
 } // namespace
@@ -176,40 +222,13 @@ int RunConvert(const ConvertRequest &request)
             console.Note(QStringLiteral("stopped: %1 of %2 files not converted").arg(count - i).arg(count));
             return ExitCode::SignalBase + signal;
         }
-        ConversionJob one = job;
-        one.clips = {job.clips[i]};
-        one.clips[0].title = request.title;
-        const QString output = job.outputFolder + job.clips[i].outputName;
         QString label = QFileInfo(sources[size_t(i)].typed).fileName() + QStringLiteral(" -> ") + job.clips[i].outputName;
         if (count > 1)
             label = QStringLiteral("[%1/%2] ").arg(i + 1).arg(count) + label;
-
-        QElapsedTimer clock;
-        clock.start();
-        const int outcome = ConvertWithProgress(one, label, console);
-        const QString took = SecondsToText(int(clock.elapsed() / 1000));
-        if (outcome == RunOutcome::EngineMissing) {
-            console.EndStatus(label + QStringLiteral(": not converted"));
-            console.Error(QStringLiteral("cannot load the conversion engine %1 any more").arg(job.enginePath));
-            return ExitCode::EngineMissing;
-        }
-        if (outcome == RunOutcome::Failed && StopSignal::Received() != 0 && !QFileInfo::exists(output)) {
-            console.EndStatus(label + QStringLiteral(": stopped before it began"));
-            continue;
-        }
-        if (outcome == RunOutcome::Failed) {
-            console.EndStatus(label + QStringLiteral(": failed"));
-            console.Error(sources[size_t(i)].typed + QStringLiteral(": the engine could not convert it"));
-            status = ExitCode::SomeFailed;
-            continue;
-        }
-        const bool stopped = outcome != RunOutcome::AllDone;
-        console.EndStatus(label + (stopped ? QStringLiteral(": stopped after %1, the file is shorter and playable")
-                                           : QStringLiteral(": done in %1"))
-                                      .arg(took));
-        console.Result(output);
-        if (!stopped)
-            converted.append(output);
+        const int result = ConvertOne(job, i, {sources[size_t(i)].typed, label, request.title}, console, converted);
+        if (result == ExitCode::EngineMissing)
+            return result;
+        status = std::max(status, result);
     }
     if (const int signal = StopSignal::Received())
         return ExitCode::SignalBase + signal;

@@ -76,12 +76,12 @@ private:
 
 } // namespace
 
-int ConvertWithProgress(const ConversionJob &job, const QString &label, Console &console)
+FileOutcome ConvertWithProgress(const ConversionJob &job, const QString &label, Console &console)
 {
     ConversionRun run(job);
     RunWatch watch;
-    int outcome = RunOutcome::Failed;
-    std::thread worker([&] { outcome = run.Run(watch); });
+    FileOutcome result;
+    std::thread worker([&] { result.outcome = run.Run(watch); });
 
     bool stopAnnounced = false;
     int plainShown = -1;
@@ -101,6 +101,7 @@ int ConvertWithProgress(const ConversionJob &job, const QString &label, Console 
         if (!engine)
             continue;
         const ConversionProgress progress = watch.Progress(*engine);
+        result.secondsDone = progress.secondsDone;
         if (!console.ErrorIsTerminal()) {
             const int step = PercentDone(progress) / PlainStep;
             if (progress.frame == 0 || step == plainShown)
@@ -110,5 +111,5 @@ int ConvertWithProgress(const ConversionJob &job, const QString &label, Console 
         console.Status(label, ProgressText(progress));
     }
     worker.join();
-    return outcome;
+    return result;
 }

@@ -91,6 +91,16 @@ QString ProbeText(const QString &path, const EngineFileInfo &info)
         + QStringLiteral("  audio:           %1").arg(audio);
 }
 
+QString WhyUnreadable(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("no such file");
+    if (!info.isFile())
+        return QStringLiteral("not a file");
+    return QStringLiteral("the engine cannot read this file");
+}
+
 int RunProbe(const ProbeRequest &request)
 {
     Console console;
@@ -103,9 +113,10 @@ int RunProbe(const ProbeRequest &request)
     for (const QString &file : request.files) {
         const std::optional<EngineFileInfo> info = ProbeSource(engine, QFileInfo(file).absoluteFilePath());
         if (!info) {
-            console.Error(file + QStringLiteral(": the engine cannot read this file"));
+            const QString why = WhyUnreadable(file);
+            console.Error(file + QStringLiteral(": ") + why);
             if (request.json)
-                results.append(QJsonObject{{"file", file}, {"error", "the engine cannot read this file"}});
+                results.append(QJsonObject{{"file", file}, {"error", why}});
             status = ExitCode::SomeFailed;
             continue;
         }

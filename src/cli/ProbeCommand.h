@@ -17,4 +17,7 @@ QJsonObject ProbeJson(const QString &path, const EngineFileInfo &info);
 // The same for people: the path, then one fact a line.
 QString ProbeText(const QString &path, const EngineFileInfo &info);
 
+// Why the engine read nothing of `file`, in a few words.
+QString WhyUnreadable(const QString &file);
+
 int RunProbe(const ProbeRequest &request);

@@ -196,7 +196,7 @@ TEST_F(RealCli, AnExistingOutputIsNeverOverwritten)
     EXPECT_FALSE(QFile::exists(Out() + "MAQ70001.THM"));
 }
 
-TEST_F(RealCli, ACorruptFileFailsAloneWithAOneLineReason)
+TEST_F(RealCli, ACorruptOrMissingFileFailsAloneWithAOneLineReason)
 {
     const QString corrupt = root.filePath("broken.avi");
     {
@@ -204,10 +204,12 @@ TEST_F(RealCli, ACorruptFileFailsAloneWithAOneLineReason)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(fileBytes(mediaPath("avi")).left(3000));
     }
-    const CliResult r = Run({"convert", "-q", "-o", Out(), mediaPath("silent"), corrupt, mediaPath("phone")});
+    const QString missing = root.filePath("gone.avi");
+    const CliResult r = Run({"convert", "-q", "-o", Out(), mediaPath("silent"), corrupt, missing, mediaPath("phone")});
 
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "pocketreel-cli: " + corrupt + ": the engine cannot read this file\n");
+    EXPECT_EQ(r.err, "pocketreel-cli: " + corrupt + ": the engine cannot read this file\n"
+                     "pocketreel-cli: " + missing + ": no such file\n");
     EXPECT_EQ(r.out, (QStringList{Out() + "MAQ70001.MP4", Out() + "MAQ70002.MP4"}));
     EXPECT_EQ(pspViolations(Out() + "MAQ70001.MP4", H264(VideoSeconds(mediaPath("silent")), "silent")), QStringList());
     EXPECT_TRUE(QFile::exists(Out() + "MAQ70002.THM"));
@@ -231,7 +233,7 @@ TEST_F(RealCli, CtrlCMidFileLeavesAPlayableShorterFileAndSkipsTheRest)
 
     ASSERT_TRUE(signalled) << r.err.toStdString();
     EXPECT_EQ(r.exitCode, 130) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains("MAQ70001.MP4: stopped after ")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("MAQ70001.MP4: stopped with 00:00:")) << r.err.toStdString();
     EXPECT_EQ(r.out, QStringList{Out() + "MAQ70001.MP4"});
     const double seconds = numberOf(streamOf(probeJson(Out() + "MAQ70001.MP4"), 0), "nb_read_frames") / (30000.0 / 1001);
     EXPECT_GT(seconds, 3);
