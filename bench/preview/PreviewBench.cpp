@@ -5,6 +5,7 @@
 // event posted every 2 ms from another thread) while a frame is awaited.
 #include "BenchPrompts.h"
 #include "BenchStats.h"
+#include "MachineLoad.h"
 #include "PreviewDriving.h"
 #include "TMainForm.h"
 #include "core/AppGlobals.h"
@@ -121,12 +122,6 @@ bool MakeSource(const QString &path, int keyframeFrames)
                   "veryfast", "-crf", "20", "-g", QString::number(keyframeFrames), "-sc_threshold", "0", "-pix_fmt",
                   "yuv420p", path + ".part.mp4"});
     return ffmpeg.waitForFinished(600000) && ffmpeg.exitCode() == 0 && QFile::rename(path + ".part.mp4", path);
-}
-
-QString LoadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(u' ', 0, 2) : QString("?");
 }
 
 struct Run {
