@@ -1,8 +1,10 @@
 // pocketreel-cli against the engine's entry points: one 60-second 720p H.264 source converted
 // with the default profile by the real command line (a process of its own: start-up, options,
 // probe, name reservation, progress polling and thumbnail included) and by the same calls made
-// directly in this process (probe, conversion, thumbnail), alternating. Prints the medians of
-// the wall and CPU times and their ratios, with the load average beside them.
+// directly (probe, conversion, thumbnail), both in this process, where the engine stays loaded
+// from one round to the next, and in a fresh process of this program, which loads it each time
+// as the command line does. The three alternate; the medians of the wall and CPU times and their
+// ratios are printed with the load average beside them.
 //
 // usage: bench_cli [--rounds N] [--app-dir DIR] [--media-dir DIR] [--work-dir DIR]
 #include "BenchStats.h"
@@ -26,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -91,21 +94,27 @@ double DirectRun(const QString &source, const QString &outputFolder)
     return double(timer.nsecsElapsed()) / 1e9;
 }
 
-double CliRun(const QString &program, const QString &source, const QString &outputFolder, const QString &home)
+// Wall seconds of a child process that must succeed, -1 when it fails.
+double ChildRun(const QString &program, const QStringList &arguments, const QString &home)
 {
     QElapsedTimer timer;
     timer.start();
-    QProcess cli;
+    QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home);
-    cli.setProcessEnvironment(env);
-    cli.start(program, {"convert", "-q", "-o", outputFolder, source});
-    if (!cli.waitForFinished(-1) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0) {
-        std::fprintf(stderr, "pocketreel-cli failed: %s\n", cli.readAllStandardError().constData());
+    child.setProcessEnvironment(env);
+    child.start(program, arguments);
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), child.readAllStandardError().constData());
         return -1;
     }
     return double(timer.nsecsElapsed()) / 1e9;
 }
+
+struct Way {
+    const char *name;
+    std::vector<double> wall, cpu;
+};
 
 } // namespace
 
@@ -119,8 +128,14 @@ int main(int argc, char **argv)
     options.addOption({"media-dir", "where the source is made and kept", "dir",
                        QCoreApplication::applicationDirPath() + "/media"});
     options.addOption({"work-dir", "where the outputs go", "dir", QDir::tempPath()});
+    options.addOption({"direct-once", "(used by the benchmark itself) convert SOURCE directly once, with the "
+                                      "application folder --app-dir, into --work-dir", "source"});
     options.addHelpOption();
     options.process(application);
+    if (options.isSet("direct-once")) {
+        path_PNG = QDir(options.value("app-dir")).absolutePath() + u'/';
+        return DirectRun(options.value("direct-once"), QDir(options.value("work-dir")).absolutePath() + u'/') >= 0 ? 0 : 1;
+    }
     const int rounds = std::max(1, options.value("rounds").toInt());
 
     const QString mediaDir = options.value("media-dir");
@@ -147,38 +162,46 @@ int main(int argc, char **argv)
     const QString out = root + "out/";
 
     std::printf("load average before: %s on %d cores\n", qPrintable(LoadAverage()), QThread::idealThreadCount());
-    std::vector<double> cliWall, directWall, cliCpu, directCpu;
-    const auto runDirect = [&] {
+    Way cli{"pocketreel-cli"}, direct{"direct, engine kept loaded"}, fresh{"direct, fresh process"};
+    const auto measure = [&](Way &way, int who, const std::function<double()> &run) {
         ClearFolder(out);
-        const double cpu = CpuSeconds(RUSAGE_SELF);
-        const double seconds = DirectRun(source, out);
-        directCpu.push_back(CpuSeconds(RUSAGE_SELF) - cpu);
-        directWall.push_back(seconds);
+        const double cpu = CpuSeconds(who);
+        const double seconds = run();
+        way.cpu.push_back(CpuSeconds(who) - cpu);
+        way.wall.push_back(seconds);
         return seconds >= 0;
     };
     const auto runCli = [&] {
-        ClearFolder(out);
-        const double cpu = CpuSeconds(RUSAGE_CHILDREN);
-        const double seconds = CliRun(root + "app/pocketreel-cli", source, out, root + "home");
-        cliCpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - cpu);
-        cliWall.push_back(seconds);
-        return seconds >= 0;
+        return measure(cli, RUSAGE_CHILDREN, [&] {
+            return ChildRun(root + "app/pocketreel-cli", {"convert", "-q", "-o", out, source}, root + "home");
+        });
     };
+    const auto runDirect = [&] { return measure(direct, RUSAGE_SELF, [&] { return DirectRun(source, out); }); };
+    const auto runFresh = [&] {
+        return measure(fresh, RUSAGE_CHILDREN, [&] {
+            return ChildRun(QCoreApplication::applicationFilePath(),
+                            {"--direct-once", source, "--app-dir", root + "app", "--work-dir", out}, root + "home");
+        });
+    };
+    const std::vector<std::function<bool()>> ways{runDirect, runCli, runFresh};
     for (int round = 0; round < rounds; ++round) {
-        // Alternating which goes first evens out a warming cache and other load on the machine.
-        const bool cliFirst = round % 2 == 1;
-        if (!(cliFirst ? runCli() && runDirect() : runDirect() && runCli())) {
-            std::fprintf(stderr, "a conversion failed\n");
-            return 1;
+        // A different order each round evens out a warming cache and other load on the machine.
+        for (size_t i = 0; i < ways.size(); ++i) {
+            if (!ways[(i + size_t(round)) % ways.size()]()) {
+                std::fprintf(stderr, "a conversion failed\n");
+                return 1;
+            }
         }
-        std::printf("round %d: direct %.2f s (cpu %.2f s), cli %.2f s (cpu %.2f s), load %s\n", round + 1,
-                    directWall.back(), directCpu.back(), cliWall.back(), cliCpu.back(), qPrintable(LoadAverage()));
+        std::printf("round %d: cli %.2f s (cpu %.2f s), direct %.2f s (cpu %.2f s), fresh %.2f s (cpu %.2f s), "
+                    "load %s\n",
+                    round + 1, cli.wall.back(), cli.cpu.back(), direct.wall.back(), direct.cpu.back(),
+                    fresh.wall.back(), fresh.cpu.back(), qPrintable(LoadAverage()));
         std::fflush(stdout);
     }
-    std::printf("median wall: cli %.2f s against direct %.2f s, ratio %.3f\n", Median(cliWall), Median(directWall),
-                Median(cliWall) / Median(directWall));
-    std::printf("median cpu : cli %.2f s against direct %.2f s, ratio %.3f  (target <= 1.02)\n", Median(cliCpu),
-                Median(directCpu), Median(cliCpu) / Median(directCpu));
+    for (const Way *against : {&direct, &fresh})
+        std::printf("against %-27s: wall %.2f / %.2f s = %.3f, cpu %.2f / %.2f s = %.3f  (target <= 1.02)\n",
+                    against->name, Median(cli.wall), Median(against->wall), Median(cli.wall) / Median(against->wall),
+                    Median(cli.cpu), Median(against->cpu), Median(cli.cpu) / Median(against->cpu));
     std::printf("load average after: %s\n", qPrintable(LoadAverage()));
     return 0;
 }
