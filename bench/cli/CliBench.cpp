@@ -8,6 +8,7 @@
 //
 // usage: bench_cli [--rounds N] [--app-dir DIR] [--media-dir DIR] [--work-dir DIR]
 #include "BenchStats.h"
+#include "DirectConversion.h"
 #include "MachineLoad.h"
 #include "ProgramFiles.h"
 #include "core/AppGlobals.h"
@@ -82,14 +83,7 @@ double DirectRun(const QString &source, const QString &outputFolder)
     clips.AppendClip(ClipOfSource(source, *info));
     g_s_OutputFolder = outputFolder;
     const ConversionJob job = TakeConversionJob(clips, selection.Choices());
-    const ClipPlan plan = PlanClip(job.clips.first(), job.settings, job.outputFolder, job.minDuration);
-    std::array<QByteArray, ClipParameter::Count> t;
-    for (size_t i = 0; i < t.size(); ++i)
-        t[i] = QFile::encodeName(plan.parameters[i]);
-    if (engine.X_SetPar_D2PSP(nullptr, 2, t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11],
-                              t[12], t[13], t[14], t[15], t[16], job.stamp) != 0
-        || engine.X_Get_Frame_JPEG(nullptr, 2, t[0], "0", QFile::encodeName(plan.thumbnailSecond), "160:120",
-                                   QFile::encodeName(plan.thumbnailPath), job.stamp) != 0)
+    if (!ConvertDirectly(engine, PlanClip(job.clips.first(), job.settings, job.outputFolder, job.minDuration), job.stamp))
         return -1;
     return double(timer.nsecsElapsed()) / 1e9;
 }

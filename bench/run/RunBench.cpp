@@ -22,6 +22,7 @@
 #include "engine/EngineLibrary.h"
 #include "platform/volumes/Volumes.h"
 #include "BenchStats.h"
+#include "DirectConversion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -128,14 +129,7 @@ double DirectRun(const ConversionJob &job, const QString &prefix)
     timer.start();
     for (ClipJob clip : job.clips) {
         clip.outputName = prefix + clip.outputName;
-        const ClipPlan plan = PlanClip(clip, job.settings, job.outputFolder, job.minDuration);
-        std::array<QByteArray, ClipParameter::Count> t;
-        for (size_t i = 0; i < t.size(); ++i)
-            t[i] = QFile::encodeName(plan.parameters[i]);
-        if (engine.X_SetPar_D2PSP(nullptr, 2, t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10], t[11],
-                                  t[12], t[13], t[14], t[15], t[16], job.stamp) != 0
-            || engine.X_Get_Frame_JPEG(nullptr, 2, t[0], "0", QFile::encodeName(plan.thumbnailSecond), "160:120",
-                                       QFile::encodeName(plan.thumbnailPath), job.stamp) != 0)
+        if (!ConvertDirectly(engine, PlanClip(clip, job.settings, job.outputFolder, job.minDuration), job.stamp))
             return -1;
     }
     return double(timer.nsecsElapsed()) / 1e9;
