@@ -77,7 +77,7 @@ double DirectRun(const QString &source, const QString &outputFolder)
     EncodingSelection selection(files);
     selection.Load();
     EngineLibrary engine(path_PNG + EngineLibrary::FileName);
-    if (!engine.Load(EngineLibrary::GetFileinfoGetPic | EngineLibrary::ConversionEntries))
+    if (!engine.Load(EngineLibrary::ProbeEntries | EngineLibrary::ConversionEntries))
         return -1;
     const std::optional<EngineFileInfo> info = ProbeSource(engine, source);
     if (!info)

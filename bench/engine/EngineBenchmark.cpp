@@ -4,9 +4,9 @@
 //
 // usage: engine_benchmark [rounds]   (0 rounds: only the grabber and probe figures)
 #include "ConversionSettings.h"
-#include "DVDEncoder.h"
 #include "EncoderOptions.h"
 #include "FilterChain.h"
+#include "abi/EngineEntryPoints.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,14 +31,8 @@ const std::string kSource = kMediaDir + "/source720p60s.mp4";
 // The same picture with a keyframe every 2 seconds, as cameras and phones write it.
 const std::string kCameraSource = kMediaDir + "/source720p-gop2s.mp4";
 
-struct Engine {
+struct Engine : EngineEntryPoints {
     void *handle = nullptr;
-    decltype(&::X_GetFileinfo_GetPic) probe = nullptr;
-    decltype(&::X_Get_Frame) frame = nullptr;
-    decltype(&::X_GetFrame_Init) grabberInit = nullptr;
-    decltype(&::X_Set_NextFrame_Time) nextFrame = nullptr;
-    decltype(&::X_GetFrame_UnInit) grabberUnInit = nullptr;
-    decltype(&::X_SetPar_D2PSP) convert = nullptr;
 
     static Engine load()
     {
@@ -48,12 +42,10 @@ struct Engine {
             std::fprintf(stderr, "cannot load the engine: %s\n", dlerror());
             std::exit(1);
         }
-        e.probe = reinterpret_cast<decltype(e.probe)>(dlsym(e.handle, "X_GetFileinfo_GetPic"));
-        e.frame = reinterpret_cast<decltype(e.frame)>(dlsym(e.handle, "X_Get_Frame"));
-        e.grabberInit = reinterpret_cast<decltype(e.grabberInit)>(dlsym(e.handle, "X_GetFrame_Init"));
-        e.nextFrame = reinterpret_cast<decltype(e.nextFrame)>(dlsym(e.handle, "X_Set_NextFrame_Time"));
-        e.grabberUnInit = reinterpret_cast<decltype(e.grabberUnInit)>(dlsym(e.handle, "X_GetFrame_UnInit"));
-        e.convert = reinterpret_cast<decltype(e.convert)>(dlsym(e.handle, "X_SetPar_D2PSP"));
+        if (const char *missing = bindEngineEntries(e.handle, AllEngineEntries, e)) {
+            std::fprintf(stderr, "the engine has no entry point %s\n", missing);
+            std::exit(1);
+        }
         return e;
     }
 };
@@ -144,8 +136,9 @@ std::vector<std::string> ffmpegCommand(const ConversionSettings &s)
 int engineConvert(const ConversionSettings &s)
 {
     Engine e = Engine::load();
-    return e.convert(nullptr, 2, s.sourcePath.c_str(), "0", "0", "48000", "1:1", "h264", "768", "96", "480:272",
-                     "480:272", s.title.c_str(), "29.97", "0", "-1", s.outputPath.c_str(), "0", "0", 20261210) == 0
+    return e.X_SetPar_D2PSP(nullptr, 2, s.sourcePath.c_str(), "0", "0", "48000", "1:1", "h264", "768", "96",
+                            "480:272", "480:272", s.title.c_str(), "29.97", "0", "-1", s.outputPath.c_str(), "0", "0",
+                            20261210) == 0
         ? 0
         : 1;
 }
@@ -219,18 +212,18 @@ Latencies grabberLatencies(Engine &engine, const std::string &source)
 {
     Waiter window;
     Latencies l;
-    engine.grabberInit(&window, 2, source.c_str(), "", "0");
+    engine.X_GetFrame_Init(&window, 2, source.c_str(), "", "0");
     window.wait(DVDENCODER_MSG_READY);
     for (int i = 0; i < 25; ++i) {
         const int at = 1 + (i * 37) % 58;
         const double cpuStart = processCpuMs();
         const auto start = Clock::now();
-        engine.nextFrame(at);
+        engine.X_Set_NextFrame_Time(at);
         window.wait(DVDENCODER_MSG_FRAME);
         l.wallMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         l.cpuMs.push_back(processCpuMs() - cpuStart);
     }
-    engine.grabberUnInit();
+    engine.X_GetFrame_UnInit();
     window.wait(DVDENCODER_MSG_GRABBER_CLOSED);
     return l;
 }
@@ -278,16 +271,16 @@ int main(int argc, char **argv)
     for (int i = 0; i < 30; ++i) {
         std::string path = kSource + std::string(10, '\0');
         const auto start = Clock::now();
-        engine.probe(path.data(), 10, &info);
-        engine.frame(240, 136, "2.bmp", &pixels, &second);
+        engine.X_GetFileinfo_GetPic(path.data(), 10, &info);
+        engine.X_Get_Frame(240, 136, "2.bmp", &pixels, &second);
         probeMs.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     const auto hundredStart = Clock::now();
     for (int i = 0; i < 100; ++i) {
         Engine e = Engine::load();
         std::string path = kSource + std::string(10, '\0');
-        e.probe(path.data(), 10, &info);
-        e.frame(240, 136, "2.bmp", &pixels, &second);
+        e.X_GetFileinfo_GetPic(path.data(), 10, &info);
+        e.X_Get_Frame(240, 136, "2.bmp", &pixels, &second);
         dlclose(e.handle);
     }
     const double hundredSeconds = std::chrono::duration<double>(Clock::now() - hundredStart).count();

@@ -196,7 +196,7 @@ int RunConvert(const ConvertRequest &request)
     std::vector<Source> sources;
     {
         EngineLibrary engine;
-        if (!LoadEngine(engine, EngineLibrary::GetFileinfoGetPic | EngineLibrary::ConversionEntries, console))
+        if (!LoadEngine(engine, EngineLibrary::ProbeEntries | EngineLibrary::ConversionEntries, console))
             return ExitCode::EngineMissing;
         sources = ReadSources(request, engine, console, status);
     }

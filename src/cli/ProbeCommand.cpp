@@ -105,7 +105,7 @@ int RunProbe(const ProbeRequest &request)
 {
     Console console;
     EngineLibrary engine;
-    if (!LoadEngine(engine, EngineLibrary::GetFileinfoGetPic, console))
+    if (!LoadEngine(engine, EngineLibrary::ProbeEntries, console))
         return ExitCode::EngineMissing;
 
     int status = ExitCode::Done;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/DVDEncoder.h"
+#include "abi/DVDEncoder.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ClipTexts.h"
 
-#include "engine/DVDEncoder.h"
+#include "abi/DVDEncoder.h"
 
 #include <gtest/gtest.h>
 

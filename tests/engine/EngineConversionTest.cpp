@@ -173,10 +173,10 @@ TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
     int32_t info[4] = {};
     while (info[2] < 25) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ASSERT_EQ(engine.getInfo(info), 0);
+        ASSERT_EQ(engine.X_Get_Info(info), 0);
     }
     EXPECT_GT(info[1], 0);
-    EXPECT_EQ(engine.stopConvert(), 0);
+    EXPECT_EQ(engine.X_StopConvert(), 0);
     worker.join();
 
     EXPECT_EQ(result, 0);
@@ -188,7 +188,7 @@ TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
     const double seconds = numberOf(probe["format"].toObject(), "duration");
     EXPECT_GT(seconds, 0.5);
     EXPECT_LT(seconds, 29);
-    EXPECT_EQ(engine.stopConvert(), -1) << "nothing runs any more";
+    EXPECT_EQ(engine.X_StopConvert(), -1) << "nothing runs any more";
 }
 
 TEST(EngineConversion, FailureLeavesNothingBehindAndTheSourceUntouched)

@@ -15,7 +15,7 @@ std::vector<uint8_t> grabbedGray(int width, int height)
 {
     const uint8_t *pixels = nullptr;
     int32_t second = 0;
-    EngineLibrary::get().getFrame(width, height, nullptr, &pixels, &second);
+    EngineLibrary::get().X_Get_Frame(width, height, nullptr, &pixels, &second);
     return pixels ? grayFromBgr(pixels, width * height) : std::vector<uint8_t>();
 }
 }
@@ -41,11 +41,11 @@ TEST(EngineGrabber, DeliversTheFrameShownAtEachRequestedSecond)
         const QString judge = mediaPath(walk.judge);
         const QByteArray path = source.toUtf8();
         RecordingWindow window;
-        ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+        ASSERT_EQ(engine.X_GetFrame_Init(&window, 2, path.constData(), "", "0"), 0);
         ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
         for (int second : walk.seconds) {
             SCOPED_TRACE(testing::Message() << walk.kind << " at " << second);
-            ASSERT_EQ(engine.setNextFrameTime(second), 0);
+            ASSERT_EQ(engine.X_Set_NextFrame_Time(second), 0);
             const auto frame = window.take(DVDENCODER_MSG_FRAME);
             ASSERT_TRUE(frame.has_value());
             EXPECT_EQ(frame->wparam, 1);
@@ -57,10 +57,10 @@ TEST(EngineGrabber, DeliversTheFrameShownAtEachRequestedSecond)
             EXPECT_LT(exact, meanAbsDiff(grabbed, toolFrameGray(judge, second - 0.04, 128, 72)));
             const uint8_t *pixels = nullptr;
             int32_t frameTime = -1;
-            engine.getFrame(16, 9, nullptr, &pixels, &frameTime);
+            engine.X_Get_Frame(16, 9, nullptr, &pixels, &frameTime);
             EXPECT_EQ(frameTime, second);
         }
-        EXPECT_EQ(engine.grabberUnInit(), 0);
+        EXPECT_EQ(engine.X_GetFrame_UnInit(), 0);
         EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
     }
 }
@@ -69,15 +69,15 @@ TEST(EngineGrabber, UnreadableFileStillAnswersEveryMessage)
 {
     const auto &engine = EngineLibrary::get();
     RecordingWindow window;
-    ASSERT_EQ(engine.grabberInit(&window, 2, "/nonexistent/clip.mp4", "", "0"), 0);
+    ASSERT_EQ(engine.X_GetFrame_Init(&window, 2, "/nonexistent/clip.mp4", "", "0"), 0);
     ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
-    ASSERT_EQ(engine.setNextFrameTime(5), 0);
+    ASSERT_EQ(engine.X_Set_NextFrame_Time(5), 0);
     const auto frame = window.take(DVDENCODER_MSG_FRAME);
     ASSERT_TRUE(frame.has_value());
     EXPECT_EQ(frame->wparam, 0);
-    EXPECT_EQ(engine.grabberUnInit(), 0);
+    EXPECT_EQ(engine.X_GetFrame_UnInit(), 0);
     EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
-    EXPECT_EQ(engine.setNextFrameTime(5), -1) << "no grabber after UnInit";
+    EXPECT_EQ(engine.X_Set_NextFrame_Time(5), -1) << "no grabber after UnInit";
 }
 
 TEST(EngineGrabber, ClosingWhileAFrameIsSoughtEndsCleanly)
@@ -85,10 +85,10 @@ TEST(EngineGrabber, ClosingWhileAFrameIsSoughtEndsCleanly)
     const auto &engine = EngineLibrary::get();
     const QByteArray path = mediaPath("long").toUtf8();
     RecordingWindow window;
-    ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+    ASSERT_EQ(engine.X_GetFrame_Init(&window, 2, path.constData(), "", "0"), 0);
     ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
-    engine.setNextFrameTime(25);
-    EXPECT_EQ(engine.grabberUnInit(), 0);
+    engine.X_Set_NextFrame_Time(25);
+    EXPECT_EQ(engine.X_GetFrame_UnInit(), 0);
     EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED).has_value());
     const auto messages = window.all();
     EXPECT_EQ(messages.back().msg, uint32_t(DVDENCODER_MSG_GRABBER_CLOSED)) << "nothing is posted after 2512";
@@ -135,17 +135,17 @@ TEST(EngineGrabber, UnInitReturnsWhileTheGrabberIsBusyAndItsThreadPosts2512Last)
     const auto &engine = EngineLibrary::get();
     const QByteArray path = mediaPath("long").toUtf8();
     GateWindow window(DVDENCODER_MSG_READY);
-    ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+    ASSERT_EQ(engine.X_GetFrame_Init(&window, 2, path.constData(), "", "0"), 0);
     window.entered.get_future().wait();
 
     // The grabber's thread is held inside its 2312: a release that waited for the thread would
     // never come back before the gate opens.
-    auto unInit = std::async(std::launch::async, [&] { return engine.grabberUnInit(); });
+    auto unInit = std::async(std::launch::async, [&] { return engine.X_GetFrame_UnInit(); });
     const bool returned = unInit.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
     window.open.set_value();
     EXPECT_TRUE(returned) << "X_GetFrame_UnInit waited for the grabber's thread";
     EXPECT_EQ(unInit.get(), 0);
-    EXPECT_EQ(engine.setNextFrameTime(3), -1) << "no requests once released";
+    EXPECT_EQ(engine.X_Set_NextFrame_Time(3), -1) << "no requests once released";
 
     ASSERT_TRUE(window.waitFor(DVDENCODER_MSG_GRABBER_CLOSED));
     std::lock_guard lock(window.mutex);

@@ -4,32 +4,15 @@
 #include <stdexcept>
 #include <string>
 
-namespace {
-template <typename T>
-void bind(void *handle, T &slot, const char *name)
-{
-    slot = reinterpret_cast<T>(dlsym(handle, name));
-    if (!slot)
-        throw std::runtime_error(std::string("missing entry point ") + name);
-}
-}
-
 const EngineLibrary &EngineLibrary::get()
 {
     static const EngineLibrary library = [] {
         void *handle = dlopen(ENGINE_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
         if (!handle)
             throw std::runtime_error(dlerror());
-        EngineLibrary l{};
-        bind(handle, l.getFileInfo, "X_GetFileinfo_GetPic");
-        bind(handle, l.getFrame, "X_Get_Frame");
-        bind(handle, l.grabberInit, "X_GetFrame_Init");
-        bind(handle, l.setNextFrameTime, "X_Set_NextFrame_Time");
-        bind(handle, l.grabberUnInit, "X_GetFrame_UnInit");
-        bind(handle, l.convert, "X_SetPar_D2PSP");
-        bind(handle, l.getInfo, "X_Get_Info");
-        bind(handle, l.stopConvert, "X_StopConvert");
-        bind(handle, l.frameJpeg, "X_Get_Frame_JPEG");
+        EngineLibrary l;
+        if (const char *missing = bindEngineEntries(handle, AllEngineEntries, l))
+            throw std::runtime_error(std::string("missing entry point ") + missing);
         return l;
     }();
     return library;

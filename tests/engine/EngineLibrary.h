@@ -2,25 +2,15 @@
 // every entry point bound by name.
 #pragma once
 
-#include "DVDEncoder.h"
+#include "abi/EngineEntryPoints.h"
 
 #include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <vector>
 
-struct EngineLibrary {
+struct EngineLibrary : EngineEntryPoints {
     static const EngineLibrary &get();
-
-    decltype(&::X_GetFileinfo_GetPic) getFileInfo;
-    decltype(&::X_Get_Frame) getFrame;
-    decltype(&::X_GetFrame_Init) grabberInit;
-    decltype(&::X_Set_NextFrame_Time) setNextFrameTime;
-    decltype(&::X_GetFrame_UnInit) grabberUnInit;
-    decltype(&::X_SetPar_D2PSP) convert;
-    decltype(&::X_Get_Info) getInfo;
-    decltype(&::X_StopConvert) stopConvert;
-    decltype(&::X_Get_Frame_JPEG) frameJpeg;
 };
 
 struct PostedMessage {

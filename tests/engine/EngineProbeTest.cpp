@@ -12,7 +12,7 @@ int32_t probe(const QString &path, EngineFileInfo &info)
 {
     QByteArray buffer = path.toUtf8();
     buffer.append(QByteArray(10, '\0'));
-    return EngineLibrary::get().getFileInfo(buffer.data(), 10, &info);
+    return EngineLibrary::get().X_GetFileinfo_GetPic(buffer.data(), 10, &info);
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -86,7 +86,7 @@ TEST(EngineProbe, SurvivesTheFuzzerFindings)
         ASSERT_TRUE(result == 0 || result == -1);
         const uint8_t *pixels = nullptr;
         int32_t second = 0;
-        EngineLibrary::get().getFrame(32, 24, "2.bmp", &pixels, &second);
+        EngineLibrary::get().X_Get_Frame(32, 24, "2.bmp", &pixels, &second);
         EXPECT_NE(pixels, nullptr);
         if (result != 0)
             continue;
@@ -100,7 +100,8 @@ TEST(EngineProbe, SurvivesTheFuzzerFindings)
         EXPECT_FALSE(QFile::exists(r.output + ".part"));
         const QByteArray source = r.source.toUtf8(), thumb = dir.filePath(file.baseName() + ".THM").toUtf8();
         const int32_t thumbnail =
-            EngineLibrary::get().frameJpeg(nullptr, 2, source.constData(), "0", "10", "160:120", thumb.constData(), 0);
+            EngineLibrary::get().X_Get_Frame_JPEG(nullptr, 2, source.constData(), "0", "10", "160:120",
+                                                  thumb.constData(), 0);
         EXPECT_TRUE(thumbnail == 0 || thumbnail == -1);
     }
 }
@@ -111,7 +112,7 @@ TEST(EngineProbe, PictureAfterProbeShowsTheFileNotItsBlackLeadIn)
     ASSERT_EQ(probe(mediaPath("silent"), info), 0);
     const uint8_t *pixels = nullptr;
     int32_t second = -1;
-    EngineLibrary::get().getFrame(240, 180, "2.bmp", &pixels, &second);
+    EngineLibrary::get().X_Get_Frame(240, 180, "2.bmp", &pixels, &second);
     ASSERT_NE(pixels, nullptr);
     const std::vector<uint8_t> gray = grayFromBgr(pixels, 240 * 180);
     double mean = 0;
@@ -131,12 +132,12 @@ TEST(EngineProbe, PictureIsScaledToAnySizeAndBlackWithoutAProbe)
     ASSERT_EQ(probe(mediaPath("dvd"), info), 0);
     const uint8_t *pixels = nullptr;
     int32_t second = 0;
-    EXPECT_EQ(EngineLibrary::get().getFrame(240, 136, nullptr, &pixels, &second), 0);
+    EXPECT_EQ(EngineLibrary::get().X_Get_Frame(240, 136, nullptr, &pixels, &second), 0);
     ASSERT_NE(pixels, nullptr);
-    EXPECT_EQ(EngineLibrary::get().getFrame(0, 136, nullptr, &pixels, &second), -1);
+    EXPECT_EQ(EngineLibrary::get().X_Get_Frame(0, 136, nullptr, &pixels, &second), -1);
 
     ASSERT_EQ(probe("/nonexistent/file.mp4", info), -1);
-    EXPECT_EQ(EngineLibrary::get().getFrame(8, 6, nullptr, &pixels, &second), -1);
+    EXPECT_EQ(EngineLibrary::get().X_Get_Frame(8, 6, nullptr, &pixels, &second), -1);
     ASSERT_NE(pixels, nullptr);
     for (int i = 0; i < 8 * 6 * 3; ++i)
         EXPECT_EQ(pixels[i], 0);

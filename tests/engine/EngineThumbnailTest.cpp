@@ -9,7 +9,8 @@ namespace {
 int32_t thumbnail(const QString &source, const char *second, const QString &output)
 {
     const QByteArray s = source.toUtf8(), o = output.toUtf8();
-    return EngineLibrary::get().frameJpeg(nullptr, 2, s.constData(), "0", second, "160:120", o.constData(), 20261210);
+    return EngineLibrary::get().X_Get_Frame_JPEG(nullptr, 2, s.constData(), "0", second, "160:120", o.constData(),
+                                                 20261210);
 }
 
 bool baselineJpeg(const QByteArray &bytes)
@@ -54,7 +55,9 @@ TEST(EngineThumbnail, UnreadableSourceOrBadSizeWritesNothing)
     const QString out = dir.filePath("X.THM");
     EXPECT_EQ(thumbnail(dir.filePath("missing.avi"), "10", out), -1);
     const QByteArray s = mediaPath("avi").toUtf8(), o = out.toUtf8();
-    EXPECT_EQ(EngineLibrary::get().frameJpeg(nullptr, 2, s.constData(), "0", "1", "160", o.constData(), 0), -1);
-    EXPECT_EQ(EngineLibrary::get().frameJpeg(nullptr, 2, s.constData(), "0", "1", "160:120", "/no/such/dir/X.THM", 0), -1);
+    EXPECT_EQ(EngineLibrary::get().X_Get_Frame_JPEG(nullptr, 2, s.constData(), "0", "1", "160", o.constData(), 0), -1);
+    EXPECT_EQ(EngineLibrary::get().X_Get_Frame_JPEG(nullptr, 2, s.constData(), "0", "1", "160:120",
+                                                    "/no/such/dir/X.THM", 0),
+              -1);
     EXPECT_FALSE(QFile::exists(out));
 }

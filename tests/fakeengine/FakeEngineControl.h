@@ -4,7 +4,7 @@
 // lives in a shared library of its own, so every loaded copy of the fake DVDEncoder.so and the
 // test itself see the same script and the same record of calls. Reset() between tests.
 
-#include "../../src/engine/DVDEncoder.h"
+#include "abi/DVDEncoder.h"
 
 #include <cstdint>
 #include <string>

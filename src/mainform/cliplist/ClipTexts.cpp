@@ -1,6 +1,6 @@
 #include "ClipTexts.h"
 
-#include "engine/DVDEncoder.h"
+#include "abi/DVDEncoder.h"
 
 QString PadName(const QString &text, int n)
 {

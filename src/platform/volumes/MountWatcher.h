@@ -2,7 +2,7 @@
 // POLLPRI) and posts a 537 notification for every mount that comes or goes, as Volumes.h says.
 #pragma once
 
-#include "DVDEncoder.h"
+#include "abi/DVDEncoder.h"
 #include "DeviceFacts.h"
 #include "Volume.h"
 

@@ -12,7 +12,7 @@
 #pragma once
 
 #include "Volume.h"
-#include "DVDEncoder.h"
+#include "abi/DVDEncoder.h"
 
 #include <QList>
 #include <QString>

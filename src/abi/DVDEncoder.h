@@ -48,6 +48,20 @@ DVDENCODER_API int32_t X_Get_Frame_JPEG(MessageTarget *window, int32_t mode, con
                                         const char *titleNumber, const char *second, const char *size,
                                         const char *outputPath, int32_t stamp);
 
+/* Every entry point, in the order above: the one list that binders, stand-in engines and their
+ * builds expand (X is called with each name). Each name stands alone on its line, so the build
+ * can read the list from this file too. */
+#define DVDENCODER_ENTRY_POINTS(X) \
+    X(X_GetFileinfo_GetPic)        \
+    X(X_Get_Frame)                 \
+    X(X_GetFrame_Init)             \
+    X(X_Set_NextFrame_Time)        \
+    X(X_GetFrame_UnInit)           \
+    X(X_SetPar_D2PSP)              \
+    X(X_Get_Info)                  \
+    X(X_StopConvert)               \
+    X(X_Get_Frame_JPEG)
+
 /* Message numbers the engine posts. */
 enum {
     DVDENCODER_MSG_READY = 2312,          /* grabber ready / conversion may be stopped */
