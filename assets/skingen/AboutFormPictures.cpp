@@ -1,6 +1,6 @@
 #include "NamedPicture.h"
-#include "SkinLayout.h"
-#include "SkinPictureNames.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include "core/ProductTexts.h"
 

@@ -42,12 +42,8 @@ void drawCard(QPainter &p, const QRect &card, int number, const QString &title, 
     drawText(p, badge.toRect(), QString::number(number), 0xFFFFFFFF, 14, true);
     drawText(p, QRect(card.left() + 48, card.top() + 12, card.width() - 56, 26), title, Colour::Text, 15, true,
              Qt::AlignLeft | Qt::AlignVCenter);
-    p.save();
-    p.setFont(font(12));
-    p.setPen(QColor::fromRgb(Colour::TextDim));
-    p.drawText(QRect(card.left() + 16, card.bottom() - 52, card.width() - 32, 44),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    p.restore();
+    drawText(p, QRect(card.left() + 16, card.bottom() - 52, card.width() - 32, 44), text, Colour::TextDim, 12, false,
+             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 }
 
 void drawArrow(QPainter &p, const QRect &from, const QRect &to)

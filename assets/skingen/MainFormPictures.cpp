@@ -1,6 +1,6 @@
 #include "NamedPicture.h"
-#include "SkinLayout.h"
-#include "SkinPictureNames.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -25,12 +25,15 @@ void drawListArea(QPainter &p)
     const struct { int left; const char *text; } columns[] = {
         {L::ColumnName, "Clip Name"}, {L::ColumnInfo, "Clip Information"},
         {L::ColumnDuration, "Duration"}, {L::ColumnOutput, "Output"}};
-    for (const auto &column : columns) {
-        if (column.left > 0)
-            p.fillRect(QRect(band.left() + column.left - 4, band.top() + 3, 1, band.height() - 6),
-                       QColor::fromRgb(0xFF465163));
-        drawText(p, QRect(band.left() + column.left + 6, band.top(), 120, band.height()),
-                 QString::fromLatin1(column.text), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
+    // Each heading over the texts of its column, a rule in the gap before it.
+    for (int i = 0; i < 4; ++i) {
+        const int left = columns[i].left;
+        const int right = i + 1 < 4 ? columns[i + 1].left : L::InfoMove.width();
+        if (left > 0)
+            p.fillRect(QRect(band.left() + left - 2, band.top() + 3, 1, band.height() - 6), QColor::fromRgb(0xFF465163));
+        const int indent = left > 0 ? 1 : 6;
+        drawText(p, QRect(band.left() + left + indent, band.top(), right - left - indent - 2, band.height()),
+                 QString::fromLatin1(columns[i].text), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
     }
     // Striped row backgrounds behind the rows, one pixel of gap between rows.
     for (int row = 0; row < L::VisibleRows; ++row) {
@@ -177,14 +180,15 @@ QImage scrollThumb()
     return image;
 }
 
+// Both boxes on transparency, so the row's stripe or its selected silver shows around them.
 QImage tickBoxes()
 {
-    QImage image(L::Image_Chk, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(Colour::RowStripe));
+    QImage image(L::Image_Chk, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     for (int box = 0; box < 2; ++box) {
-        const QRectF r(box * 15 + 1.5, 1.5, 12, 12);
+        const QRectF r(box * L::TickBox.width() + 1.5, 1.5, 12, 12);
         QPainterPath path;
         path.addRoundedRect(r, 2.5, 2.5);
         p.fillPath(path, QColor::fromRgb(box ? Colour::Accent : 0xFF0B0E12));
@@ -195,6 +199,32 @@ QImage tickBoxes()
             p.drawPolyline(QPolygonF({QPointF(19, 7.5), QPointF(21.5, 10.5), QPointF(26, 4.5)}));
         }
     }
+    return image;
+}
+
+// A loudspeaker with two sound waves, the still frame of a file that has sound and no picture.
+QImage soundOnlyPicture()
+{
+    const QSize size = L::Panel_Preview.size();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(Colour::WellFill));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double unit = qMin(size.width(), size.height()) / 12.0;
+    p.translate(size.width() / 2.0, size.height() / 2.0);
+    p.scale(unit, unit);
+    QPainterPath speaker;
+    speaker.moveTo(-4, -1.2);
+    speaker.lineTo(-2.6, -1.2);
+    speaker.lineTo(-0.6, -3);
+    speaker.lineTo(-0.6, 3);
+    speaker.lineTo(-2.6, 1.2);
+    speaker.lineTo(-4, 1.2);
+    speaker.closeSubpath();
+    p.fillPath(speaker, QColor::fromRgb(Colour::TextDim));
+    p.setPen(QPen(QColor::fromRgb(Colour::TextDim), 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(-1.5, -2, 4, 4), -50 * 16, 100 * 16);
+    p.drawArc(QRectF(-1.5, -3.5, 7, 7), -50 * 16, 100 * 16);
     return image;
 }
 
@@ -266,5 +296,6 @@ PictureList mainFormPictures()
     out.append({N::Chk, tickBoxes()});
     out.append({N::AddProgress, addProgressBackground()});
     out.append({N::Progress, progressPicture()});
+    out.append({N::SoundOnly, soundOnlyPicture()});
     return out;
 }

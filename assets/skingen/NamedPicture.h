@@ -25,8 +25,14 @@ void addButtonStates(PictureList &out, const QString &name, bool withDisabled, M
 
 PictureList mainFormPictures();
 QImage introPicture(const QImage &background);
+PictureList optionFormPictures();
 PictureList processFormPictures();
 PictureList aboutFormPictures();
+// The input controls' style pictures.
+PictureList skinKitPictures();
+
+// Every picture the windows load.
+PictureList allPictures();
 
 // The program's icon, square, `size` pixels; and the same drawing as SVG text.
 QImage appIconPicture(int size);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStringList>
 #include <cstdio>
 
 namespace {
@@ -49,9 +50,20 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    PictureList pictures = mainFormPictures();
-    pictures += processFormPictures();
-    pictures += aboutFormPictures();
+    QStringList overflows;
+    SkinArt::setTextOverflowHandler([&overflows](const QString &text, QSize needed, QSize room) {
+        overflows << QStringLiteral("\"%1\" needs %2 x %3 pixels and has %4 x %5")
+                         .arg(text)
+                         .arg(needed.width())
+                         .arg(needed.height())
+                         .arg(room.width())
+                         .arg(room.height());
+    });
+    const PictureList pictures = allPictures();
+    if (!overflows.isEmpty()) {
+        std::fprintf(stderr, "texts that do not fit their pictures:\n%s\n", qPrintable(overflows.join(u'\n')));
+        return 1;
+    }
     for (const NamedPicture &picture : pictures) {
         const QString path = pictureDir.filePath(picture.name + QStringLiteral(".png"));
         if (!picture.image.save(path, "PNG")) {

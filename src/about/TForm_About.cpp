@@ -1,12 +1,13 @@
-#include "TForm_About.h"
+#include "about/TForm_About.h"
 
-#include "SkinFonts.h"
-#include "SkinPictures.h"
-#include "TsuiImageButton.h"
-#include "TsuiSkinForm.h"
 #include "core/AppGlobals.h"
-#include "skin/art/SkinArt.h"
+#include "skin/ImageButtons.h"
+#include "skin/SkinFonts.h"
+#include "skin/SkinPictures.h"
+#include "skin/TsuiImageButton.h"
+#include "skin/TsuiSkinForm.h"
 #include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
 
 #include <QLabel>
@@ -29,12 +30,10 @@ TForm_About::TForm_About(QWidget *owner)
     Label_Version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label_Version->setFont(tahomaPixels(11));
     QPalette colours = Label_Version->palette();
-    colours.setColor(QPalette::WindowText, QColor::fromRgb(SkinArt::Colour::TextDim));
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(SkinPalette::TextDim));
     Label_Version->setPalette(colours);
 
-    suiButton2 = new TsuiImageButton(this);
-    applyButtonPictures(*suiButton2, QLatin1String(N::AboutClose));
-    suiButton2->move(L::suiButton2.topLeft());
+    suiButton2 = newImageButton(this, N::AboutClose, L::suiButton2);
     connect(suiButton2, &TsuiImageButton::clicked, this, &TForm_About::suiButton2Click);
 }
 

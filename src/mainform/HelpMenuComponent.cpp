@@ -5,7 +5,7 @@
 #include "core/AppGlobals.h"
 #include "core/ErrorReport.h"
 #include "platform/UrlOpener.h"
-#include "skin/art/SkinArt.h"
+#include "skin/art/SkinPalette.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -17,7 +17,7 @@ namespace {
 QString skinnedMenuStyle()
 {
     const auto colour = [](QRgb rgb) { return QColor::fromRgb(rgb).name(); };
-    using namespace SkinArt::Colour;
+    using namespace SkinPalette;
     return QStringLiteral("QMenu { background: %1; color: %2; border: 1px solid %3; padding: 3px; }"
                           "QMenu::item { padding: 4px 22px 4px 14px; }"
                           "QMenu::item:selected { background: %4; }"

@@ -1,26 +1,29 @@
-#include "TMainForm.h"
+#include "mainform/TMainForm.h"
 
-#include "PictureBox.h"
-#include "ScreenCursors.h"
-#include "SkinFonts.h"
-#include "SkinPictures.h"
-#include "TsuiImageButton.h"
-#include "TsuiImagePanel.h"
-#include "TsuiSkinForm.h"
 #include "core/AppGlobals.h"
+#include "mainform/AppWindows.h"
+#include "mainform/ConversionStart.h"
+#include "mainform/HelpMenuComponent.h"
+#include "mainform/cliplist/ClipListComponent.h"
+#include "mainform/preview/PreviewComponent.h"
+#include "mainform/settings/SettingsPanel.h"
 #include "platform/FloatingPoint.h"
 #include "platform/Prompts.h"
+#include "skin/ImageButtons.h"
+#include "skin/PictureBox.h"
+#include "skin/ScreenCursors.h"
+#include "skin/SkinFonts.h"
+#include "skin/SkinLabels.h"
+#include "skin/SkinPictures.h"
+#include "skin/TsuiImageButton.h"
+#include "skin/TsuiImagePanel.h"
+#include "skin/TsuiSkinForm.h"
 #include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
-#include "TsuiComboBox.h"
-#include "TsuiEdit.h"
-#include "TsuiMaskEdit.h"
-#include "ClipListComponent.h"
-#include "HelpMenuComponent.h"
-#include "AppWindows.h"
-#include "ConversionStart.h"
-#include "SettingsPanel.h"
-#include "mainform/preview/PreviewComponent.h"
+#include "skin/inputs/TsuiComboBox.h"
+#include "skin/inputs/TsuiEdit.h"
+#include "skin/inputs/TsuiMaskEdit.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,27 +34,11 @@ namespace N = SkinPictureName;
 
 namespace {
 
-TsuiImageButton *imageButton(QWidget *parent, const char *pictures, const QRect &place)
-{
-    auto *button = new TsuiImageButton(parent);
-    applyButtonPictures(*button, QLatin1String(pictures));
-    button->move(place.topLeft());
-    return button;
-}
-
 PictureBox *pictureBox(QWidget *parent, const char *picture, const QPoint &place)
 {
     auto *box = new PictureBox(skinPicture(QLatin1String(picture)), parent);
     box->move(place);
     return box;
-}
-
-QLabel *caption(QWidget *parent, const QString &text, const QRect &place)
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(place);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
 }
 
 } // namespace
@@ -62,9 +49,7 @@ TMainForm::TMainForm(QWidget *parent)
     MaskFloatingPointExceptions();
     setWindowTitle(DisplayProductName);
     setFont(tahomaPixels(11));
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, QColor(0xE8, 0xED, 0xF3));
-    setPalette(colours);
+    useSkinTextColour(*this);
 
     skin_ = new TsuiSkinForm(this);
     skin_->setGlyph(skinPicture(QLatin1String(N::MainForm)));
@@ -73,7 +58,7 @@ TMainForm::TMainForm(QWidget *parent)
     CreatePreview();
     CreateTimesAndOutputFolder();
     CreateStreamSelectors();
-    suiImageButton_StartConvert = imageButton(this, N::StartConvert, L::StartConvert);
+    suiImageButton_StartConvert = newImageButton(this, N::StartConvert, L::StartConvert);
     CreateIntro();
     CreateClipList();
 
@@ -89,13 +74,13 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::CreateTitleAndToolBar()
 {
-    suiImageButton_Help = imageButton(this, N::Help, L::Help);
-    suiImageButton_Min = imageButton(this, N::Min, L::Min);
-    suiImageButton_Close = imageButton(this, N::Close, L::Close);
-    suiImageButton_OpenDir = imageButton(this, N::OpenDir, L::OpenDir);
-    suiImageButton_OpenFile = imageButton(this, N::OpenFile, L::OpenFile);
-    suiImageButton_Clear = imageButton(this, N::Clear, L::Clear);
-    suiImageButton_Option = imageButton(this, N::Option, L::Option);
+    suiImageButton_Help = newImageButton(this, N::Help, L::Help);
+    suiImageButton_Min = newImageButton(this, N::Min, L::Min);
+    suiImageButton_Close = newImageButton(this, N::Close, L::Close);
+    suiImageButton_OpenDir = newImageButton(this, N::OpenDir, L::OpenDir);
+    suiImageButton_OpenFile = newImageButton(this, N::OpenFile, L::OpenFile);
+    suiImageButton_Clear = newImageButton(this, N::Clear, L::Clear);
+    suiImageButton_Option = newImageButton(this, N::Option, L::Option);
     connect(suiImageButton_Min, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_MinClick);
     connect(suiImageButton_Close, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_CloseClick);
     helpPart_ = new HelpMenuComponent(this, suiImageButton_Help);
@@ -117,7 +102,7 @@ void TMainForm::CreatePreview()
     bold.setBold(true);
     Label_Info->setFont(bold);
     QPalette lime = Label_Info->palette();
-    lime.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    lime.setColor(QPalette::WindowText, QColor::fromRgb(SkinPalette::Lime));
     Label_Info->setPalette(lime);
     Label_Info->adjustSize();
     Label_Info->move(L::Label_Info);
@@ -128,47 +113,47 @@ void TMainForm::CreatePreview()
     Image_ProgressBack = pictureBox(Panel_Progress, N::ProgressBack, L::Image_ProgressBack.topLeft());
     Image_Stretch = pictureBox(Panel_Progress, N::Stretch, QPoint(0, L::StretchTop));
     Image_Stretch->setStretch(true);
-    Image_Left = imageButton(Panel_Progress, N::MarkerLeft, QRect(QPoint(0, L::MarkerTop), L::Marker));
-    Image_Right = imageButton(Panel_Progress, N::MarkerRight,
+    Image_Left = newImageButton(Panel_Progress, N::MarkerLeft, QRect(QPoint(0, L::MarkerTop), L::Marker));
+    Image_Right = newImageButton(Panel_Progress, N::MarkerRight,
                               QRect(QPoint(L::Panel_Progress.width() - L::Marker.width(), L::MarkerTop), L::Marker));
 
-    suiImageButton_Snapshoot = imageButton(this, N::Snapshoot, L::Snapshoot);
+    suiImageButton_Snapshoot = newImageButton(this, N::Snapshoot, L::Snapshoot);
 }
 
 void TMainForm::CreateTimesAndOutputFolder()
 {
-    Label_Start = caption(this, QStringLiteral("Start Time :"), L::Label_Start);
+    Label_Start = newLabel(this, QStringLiteral("Start Time :"), L::Label_Start);
     suiEdit_Start = new TsuiMaskEdit(this);
     suiEdit_Start->setGeometry(L::suiEdit_Start);
-    Label_Stop = caption(this, QStringLiteral("End Time :"), L::Label_Stop);
+    Label_Stop = newLabel(this, QStringLiteral("End Time :"), L::Label_Stop);
     suiEdit_Stop = new TsuiMaskEdit(this);
     suiEdit_Stop->setGeometry(L::suiEdit_Stop);
-    const QColor fieldColour(218, 218, 218);
+    const QColor fieldColour = QColor::fromRgb(SkinPalette::MainField);
     for (TsuiMaskEdit *field : {suiEdit_Start, suiEdit_Stop}) {
         field->setEditMask(QStringLiteral("!90:00:00;1;_"));
         field->setMaxLength(8);
-        field->setBorderColor(Qt::black);
+        field->setBorderColor(QColor::fromRgb(SkinPalette::FieldBorder));
         field->setColor(fieldColour);
         field->setEnabled(false);
     }
 
-    Label_OutputFolder = caption(this, QStringLiteral("Output Folder :"), L::Label_OutputFolder);
+    Label_OutputFolder = newLabel(this, QStringLiteral("Output Folder :"), L::Label_OutputFolder);
     suiEdit_OutputFolder = new TsuiEdit(this);
     suiEdit_OutputFolder->setGeometry(L::suiEdit_OutputFolder);
     suiEdit_OutputFolder->setReadOnly(true);
-    suiEdit_OutputFolder->setBorderColor(Qt::black);
+    suiEdit_OutputFolder->setBorderColor(QColor::fromRgb(SkinPalette::FieldBorder));
     suiEdit_OutputFolder->setColor(fieldColour);
-    suiImageButton_Browse = imageButton(this, N::Browse, L::Browse);
+    suiImageButton_Browse = newImageButton(this, N::Browse, L::Browse);
     suiImageButton_Browse->setTransparent(true);
     connect(suiImageButton_Browse, &TsuiImageButton::clicked, this, &TMainForm::suiImageButton_BrowseClick);
 }
 
 void TMainForm::CreateStreamSelectors()
 {
-    Label_Audio = caption(this, QStringLiteral("Audio :"), L::suiComboBox_Audio.translated(-40, 0));
+    Label_Audio = newLabel(this, QStringLiteral("Audio :"), L::Label_Audio);
     suiComboBox_Audio = new TsuiComboBox(this);
     suiComboBox_Audio->setGeometry(L::suiComboBox_Audio);
-    Label_Subtitle = caption(this, QStringLiteral("Subtitle :"), L::suiComboBox_Subtitle.translated(-50, 0));
+    Label_Subtitle = newLabel(this, QStringLiteral("Subtitle :"), L::Label_Subtitle);
     suiComboBox_Subtitle = new TsuiComboBox(this);
     suiComboBox_Subtitle->setGeometry(L::suiComboBox_Subtitle);
 }

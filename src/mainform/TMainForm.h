@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SystemVolumes.h"
 #include "core/ClipList.h"
 #include "platform/WindowMessage.h"
+#include "platform/volumes/SystemVolumes.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -1,65 +1,35 @@
-#include "TOptionForm.h"
-
-#include "OptionFormLayout.h"
-#include "OptionFormSkin.h"
-#include "WidgetChoiceLists.h"
-
-#include "SkinArt.h"
-#include "SkinFonts.h"
-#include "TsuiComboBox.h"
-#include "TsuiEdit.h"
-#include "TsuiImageButton.h"
-#include "TsuiImagePanel.h"
-#include "TsuiSkinForm.h"
-#include "TsuiSpinEdit.h"
+#include "optionform/TOptionForm.h"
 
 #include "core/AppGlobals.h"
 #include "core/profiles/Languages.h"
 #include "platform/IniFile.h"
 #include "platform/Prompts.h"
+#include "profilecontrols/ProfileControls.h"
+#include "skin/ImageButtons.h"
+#include "skin/SkinFonts.h"
+#include "skin/SkinLabels.h"
+#include "skin/SkinPictures.h"
+#include "skin/TsuiImageButton.h"
+#include "skin/TsuiImagePanel.h"
+#include "skin/TsuiSkinForm.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPalette.h"
+#include "skin/art/SkinPictureNames.h"
+#include "skin/inputs/SkinnedFields.h"
+#include "skin/inputs/TsuiComboBox.h"
+#include "skin/inputs/TsuiEdit.h"
+#include "skin/inputs/TsuiSpinEdit.h"
 
 #include <QDir>
-#include <QScreen>
 #include <QLabel>
+#include <QScreen>
 #include <QShowEvent>
 
 namespace L = OptionFormLayout;
+namespace N = SkinPictureName;
+using namespace SkinPalette;
 
 namespace {
-
-const QColor FieldColour(215, 215, 215);
-
-QLabel *caption(QWidget *parent, QPoint at, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(SkinArt::Colour::Text));
-    label->setPalette(palette);
-    label->adjustSize();
-    label->move(at);
-    return label;
-}
-
-TsuiComboBox *dropDown(QWidget *parent, const QRect &at, const QColor &buttonColour = FieldColour)
-{
-    auto *combo = new TsuiComboBox(parent);
-    combo->setGeometry(at);
-    combo->setBorderColor(Qt::black);
-    combo->setArrowColor(Qt::black);
-    combo->setButtonColor(buttonColour);
-    combo->setColor(FieldColour);
-    return combo;
-}
-
-TsuiEdit *field(QWidget *parent, const QRect &at)
-{
-    auto *edit = new TsuiEdit(parent);
-    edit->setGeometry(at);
-    edit->setBorderColor(Qt::black);
-    edit->setColor(FieldColour);
-    return edit;
-}
 
 TsuiImagePanel *page(QWidget *parent, const QRect &at)
 {
@@ -70,31 +40,20 @@ TsuiImagePanel *page(QWidget *parent, const QRect &at)
 
 } // namespace
 
-struct TOptionForm::Adapters {
-    explicit Adapters(TOptionForm &form)
-        : profile(*form.suiComboBox_Profile)
-        , videoFormat(*form.suiComboBox_VideoFormat)
-        , aspect(*form.suiComboBox_AspectRatio)
-        , resolution(*form.suiComboBox_Resolution)
-        , frameRate(*form.suiComboBox_VideoFrameRate)
-        , audioBitRate(*form.suiComboBox_AudioBitRate)
-        , sampleRate(*form.suiComboBox_AudioSampleRate)
-        , volume(*form.suiComboBox_Volume)
-        , videoBitRate(*form.suiSpinEdit_VideoBitRate)
-    {
-    }
-
-    ComboChoiceList profile, videoFormat, aspect, resolution, frameRate, audioBitRate, sampleRate, volume;
-    SpinNumberField videoBitRate;
-};
-
 TOptionForm::TOptionForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , profileFiles_(path_PNG, Prompts::Current())
     , optionsFile_(OptionsFile::UserPath(path_PNG), QDir::homePath())
 {
     buildWindow();
-    adapters_ = std::make_unique<Adapters>(*this);
+    controls_ = std::make_unique<ProfileControls>(
+        *suiComboBox_Profile, *suiComboBox_VideoFormat, *suiSpinEdit_VideoBitRate,
+        std::initializer_list<ProfileControls::FamilyList>{{FormatFamily::VideoAspect, suiComboBox_AspectRatio},
+                                                           {FormatFamily::VideoResolution, suiComboBox_Resolution},
+                                                           {FormatFamily::VideoFrameRate, suiComboBox_VideoFrameRate},
+                                                           {FormatFamily::AudioBitrate, suiComboBox_AudioBitRate},
+                                                           {FormatFamily::AudioSampleRate, suiComboBox_AudioSampleRate},
+                                                           {FormatFamily::AudioVolume, suiComboBox_Volume}});
     FormCreate();
 }
 
@@ -104,24 +63,16 @@ void TOptionForm::buildWindow()
 {
     setModal(true);
     setFont(tahomaPoints(8));
-    const QImage skinPicture = OptionFormSkin();
+    useSkinTextColour(*this);
     skin = new TsuiSkinForm(this);
-    skin->setTransparentColor(SkinArt::KeyColour);
-    skin->setGlyph(skinPicture);
+    skin->setGlyph(skinPicture(QLatin1String(N::OptionForm)));
 
-    const auto button = [&](const QRect &at, OptionButtonLook look, const QString &text, QWidget *parent = nullptr,
-                            QPoint origin = {}) {
-        auto *b = new TsuiImageButton(parent ? parent : this);
-        DressOptionButton(*b, skinPicture, at.translated(origin), look, text);
-        b->move(at.topLeft());
-        return b;
-    };
-    suiImageButton_Close = button(L::Close, OptionButtonLook::Title, {});
-    suiImageButton_OK = button(L::OK, OptionButtonLook::Command, QStringLiteral("OK"));
-    suiImageButton_Cancel = button(L::Cancel, OptionButtonLook::Command, QStringLiteral("Cancel"));
-    suiImageButton_Output = button(L::TabOutput, OptionButtonLook::Tab, QStringLiteral("Output"));
-    suiImageButton_Input = button(L::TabInput, OptionButtonLook::Tab, QStringLiteral("Input"));
-    suiImageButton_System = button(L::TabSystem, OptionButtonLook::Tab, QStringLiteral("System"));
+    suiImageButton_Close = newImageButton(this, N::OptionClose, L::Close);
+    suiImageButton_OK = newImageButton(this, N::OptionOK, L::OK);
+    suiImageButton_Cancel = newImageButton(this, N::OptionCancel, L::Cancel);
+    suiImageButton_Output = newImageButton(this, N::TabOutput, L::TabOutput);
+    suiImageButton_Input = newImageButton(this, N::TabInput, L::TabInput);
+    suiImageButton_System = newImageButton(this, N::TabSystem, L::TabSystem);
     suiImageButton_Input->hide();
     suiImageButton_System->hide();
 
@@ -129,17 +80,14 @@ void TOptionForm::buildWindow()
     suiImagePanel_Input = page(this, L::PageInput);
     suiImagePanel_System = page(this, L::PageSystem);
 
-    suiComboBox_Volume = dropDown(this, L::HiddenVolume);
+    suiComboBox_Volume = newDropDown(this, L::HiddenVolume, OptionField, DropDownButton);
     suiComboBox_Volume->hide();
 
     buildOutputPage();
     buildInputPage();
-    suiImageButton_Add = button(L::Add, OptionButtonLook::Command, QStringLiteral("Add"), suiImagePanel_Output,
-                                L::PageOutput.topLeft());
-    suiImageButton_Del = button(L::Del, OptionButtonLook::Command, QStringLiteral("Del"), suiImagePanel_Output,
-                                L::PageOutput.topLeft());
-    suiImageButton_Browse = button(L::Browse, OptionButtonLook::Command, QStringLiteral("Browse"), suiImagePanel_Input,
-                                   L::PageInput.topLeft());
+    suiImageButton_Add = newImageButton(suiImagePanel_Output, N::ProfileAdd, L::Add);
+    suiImageButton_Del = newImageButton(suiImagePanel_Output, N::ProfileDel, L::Del);
+    suiImageButton_Browse = newImageButton(suiImagePanel_Input, N::OptionBrowse, L::Browse);
 
     connect(suiImageButton_Close, &TsuiImageButton::clicked, this, &QDialog::reject);
     connect(suiImageButton_Cancel, &TsuiImageButton::clicked, this, &QDialog::reject);
@@ -157,81 +105,59 @@ void TOptionForm::buildWindow()
 void TOptionForm::buildOutputPage()
 {
     QWidget *p = suiImagePanel_Output;
-    caption(p, L::LabelProfile, QStringLiteral("Profile :"));
-    suiComboBox_Profile = dropDown(p, L::Profile, QColor(231, 231, 231));
-    caption(p, L::LabelVideoFormat, QStringLiteral("Output Video Format :"));
-    suiComboBox_VideoFormat = dropDown(p, L::VideoFormat);
-    caption(p, L::LabelAspectRatio, QStringLiteral("Video Aspect Ratio :"));
-    suiComboBox_AspectRatio = dropDown(p, L::AspectRatio);
-    caption(p, L::LabelResolution, QStringLiteral("Video Resolution : (Width : Height)"));
-    suiComboBox_Resolution = dropDown(p, L::Resolution);
-    caption(p, L::LabelFrameRate, QStringLiteral("Video Frame Rate :"));
-    suiComboBox_VideoFrameRate = dropDown(p, L::FrameRate);
-    caption(p, L::LabelVideoBitRate, QStringLiteral("Video Quality :"));
-    suiSpinEdit_VideoBitRate = new TsuiSpinEdit(p);
-    suiSpinEdit_VideoBitRate->setGeometry(L::VideoBitRate);
-    suiSpinEdit_VideoBitRate->setUIStyle(UIStyle::WinXP);
-    suiSpinEdit_VideoBitRate->setBorderColor(Qt::black);
-    suiSpinEdit_VideoBitRate->setColor(FieldColour);
-    suiSpinEdit_VideoBitRate->setIncrement(1);
-    suiSpinEdit_VideoBitRate->setMinValue(100);
-    suiSpinEdit_VideoBitRate->setMaxValue(1600);
-    suiSpinEdit_VideoBitRate->setValue(812);
-    caption(p, L::LabelVideoKbps, QStringLiteral("Kbps"));
-    caption(p, L::LabelAudioBitRate, QStringLiteral("Audio Quality :"));
-    suiComboBox_AudioBitRate = dropDown(p, L::AudioBitRate);
-    caption(p, L::LabelAudioKbps, QStringLiteral("Kbps"));
-    caption(p, L::LabelSampleRate, QStringLiteral("Audio Sample Rate :"));
-    suiComboBox_AudioSampleRate = dropDown(p, L::SampleRate);
-    caption(p, L::LabelSampleUnit, QStringLiteral("KHzps"));
-    caption(p, L::LabelProfileName, QStringLiteral("Profile Name :"));
-    suiEdit_ProfileName = field(p, L::ProfileName);
+    newCaption(p, QStringLiteral("Profile :"), L::LabelProfile);
+    suiComboBox_Profile = newDropDown(p, L::Profile, OptionField, ProfileDropDownButton);
+    newCaption(p, QStringLiteral("Output Video Format :"), L::LabelVideoFormat);
+    suiComboBox_VideoFormat = newDropDown(p, L::VideoFormat, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Video Aspect Ratio :"), L::LabelAspectRatio);
+    suiComboBox_AspectRatio = newDropDown(p, L::AspectRatio, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Video Resolution : (Width : Height)"), L::LabelResolution);
+    suiComboBox_Resolution = newDropDown(p, L::Resolution, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Video Frame Rate :"), L::LabelFrameRate);
+    suiComboBox_VideoFrameRate = newDropDown(p, L::FrameRate, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Video Quality :"), L::LabelVideoBitRate);
+    suiSpinEdit_VideoBitRate = newVideoBitRateField(p, L::VideoBitRate, OptionField, 100, 1600);
+    newCaption(p, QStringLiteral("Kbps"), L::LabelVideoKbps);
+    newCaption(p, QStringLiteral("Audio Quality :"), L::LabelAudioBitRate);
+    suiComboBox_AudioBitRate = newDropDown(p, L::AudioBitRate, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Kbps"), L::LabelAudioKbps);
+    newCaption(p, QStringLiteral("Audio Sample Rate :"), L::LabelSampleRate);
+    suiComboBox_AudioSampleRate = newDropDown(p, L::SampleRate, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("KHzps"), L::LabelSampleUnit);
+    newCaption(p, QStringLiteral("Profile Name :"), L::LabelProfileName);
+    suiEdit_ProfileName = newTextField(p, L::ProfileName, OptionField);
 }
 
 void TOptionForm::buildInputPage()
 {
     QWidget *p = suiImagePanel_Input;
-    caption(p, L::LabelAudLang, QStringLiteral("Default Audio Language :"));
-    suiComboBox_AudLang = dropDown(p, L::AudLang);
-    caption(p, L::LabelSubLang, QStringLiteral("Default Subtitle Language :"));
-    suiComboBox_SubLang = dropDown(p, L::SubLang);
-    caption(p, L::LabelOutputFolder, QStringLiteral("Output Folder :"));
-    suiEdit_OutputFolder = field(p, L::OutputFolder);
+    newCaption(p, QStringLiteral("Default Audio Language :"), L::LabelAudLang);
+    suiComboBox_AudLang = newDropDown(p, L::AudLang, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Default Subtitle Language :"), L::LabelSubLang);
+    suiComboBox_SubLang = newDropDown(p, L::SubLang, OptionField, DropDownButton);
+    newCaption(p, QStringLiteral("Output Folder :"), L::LabelOutputFolder);
+    suiEdit_OutputFolder = newTextField(p, L::OutputFolder, OptionField);
     suiEdit_OutputFolder->setReadOnly(true);
 }
 
 ChoiceList &TOptionForm::profileList()
 {
-    return adapters_->profile;
+    return controls_->profileList();
 }
 
 ChoiceList &TOptionForm::videoFormatList()
 {
-    return adapters_->videoFormat;
+    return controls_->videoFormatList();
 }
 
 ChoiceList *TOptionForm::formatList(FormatFamily family)
 {
-    switch (family) {
-    case FormatFamily::VideoAspect:
-        return &adapters_->aspect;
-    case FormatFamily::VideoResolution:
-        return &adapters_->resolution;
-    case FormatFamily::VideoFrameRate:
-        return &adapters_->frameRate;
-    case FormatFamily::AudioBitrate:
-        return &adapters_->audioBitRate;
-    case FormatFamily::AudioSampleRate:
-        return &adapters_->sampleRate;
-    case FormatFamily::AudioVolume:
-        return &adapters_->volume;
-    }
-    return nullptr;
+    return controls_->formatList(family);
 }
 
 NumberField &TOptionForm::videoBitRateField()
 {
-    return adapters_->videoBitRate;
+    return controls_->videoBitRateField();
 }
 
 void TOptionForm::profileNameApplied(const QString &name)

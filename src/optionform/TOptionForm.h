@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class ProfileControls;
 class TsuiComboBox;
 class TsuiEdit;
 class TsuiImageButton;
@@ -94,6 +95,5 @@ private:
 
     ProfileFiles profileFiles_;
     OptionsFile optionsFile_;
-    struct Adapters;
-    std::unique_ptr<Adapters> adapters_;
+    std::unique_ptr<ProfileControls> controls_;
 };

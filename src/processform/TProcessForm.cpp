@@ -1,17 +1,20 @@
-#include "TProcessForm.h"
+#include "processform/TProcessForm.h"
 
-#include "ConversionThread.h"
-#include "PictureBox.h"
-#include "PspUpload.h"
-#include "SkinFonts.h"
-#include "SkinPictures.h"
-#include "TsuiImageButton.h"
-#include "TsuiSkinForm.h"
 #include "core/AppGlobals.h"
 #include "core/TextHelpers.h"
 #include "core/conversion/ClipJobs.h"
 #include "platform/FloatingPoint.h"
 #include "platform/Prompts.h"
+#include "processform/ConversionThread.h"
+#include "processform/PspUpload.h"
+#include "skin/ElidedLabel.h"
+#include "skin/ImageButtons.h"
+#include "skin/PictureBox.h"
+#include "skin/SkinFonts.h"
+#include "skin/SkinLabels.h"
+#include "skin/SkinPictures.h"
+#include "skin/TsuiImageButton.h"
+#include "skin/TsuiSkinForm.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPictureNames.h"
 
@@ -28,25 +31,9 @@ namespace N = SkinPictureName;
 
 namespace {
 
-QLabel *label(QWidget *parent, const QString &text, const QRect &place, Qt::Alignment align = Qt::AlignLeft)
-{
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(place);
-    l->setAlignment(align | Qt::AlignVCenter);
-    return l;
-}
-
 QRect row(const QRect &column, int index)
 {
     return column.translated(0, L::FirstRowTop + index * L::RowPitch);
-}
-
-TsuiImageButton *imageButton(QWidget *parent, const char *pictures, const QRect &place)
-{
-    auto *button = new TsuiImageButton(parent);
-    applyButtonPictures(*button, QLatin1String(pictures));
-    button->move(place.topLeft());
-    return button;
 }
 
 } // namespace
@@ -58,9 +45,7 @@ TProcessForm::TProcessForm(QWidget *parent)
     setWindowTitle(DisplayProductName);
     setWindowModality(Qt::ApplicationModal);
     setFont(tahomaPoints(8));
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, QColor(0xE8, 0xED, 0xF3));
-    setPalette(colours);
+    useSkinTextColour(*this);
 
     skin_ = new TsuiSkinForm(this);
     skin_->setGlyph(skinPicture(QLatin1String(N::ProcessForm)));
@@ -82,22 +67,25 @@ TProcessForm::~TProcessForm()
 
 void TProcessForm::CreateInfoRows()
 {
-    label(this, QStringLiteral("Current Clip :"), row(L::LeftCaption, 0));
-    Label_TitleName = label(this, {}, row(L::WideValue, 0));
-    label(this, QStringLiteral("Destination Name :"), row(L::LeftCaption, 1));
-    Label_DesName = label(this, {}, row(L::WideValue, 1));
-    label(this, QStringLiteral("Start Time :"), row(L::LeftCaption, 2));
-    Label_StartTime = label(this, QStringLiteral("00:00:00"), row(L::LeftValue, 2));
-    label(this, QStringLiteral("Stop Time :"), row(L::RightCaption, 2));
-    Label_StopTime = label(this, QStringLiteral("00:00:00"), row(L::RightValue, 2));
-    label(this, QStringLiteral("Duration :"), row(L::LeftCaption, 3));
-    Label_Length = label(this, QStringLiteral("00:00:00"), row(L::LeftValue, 3));
-    label(this, QStringLiteral("Current Time :"), row(L::RightCaption, 3));
-    Label_CurrentTime = label(this, QStringLiteral("00:00:00"), row(L::RightValue, 3));
-    label(this, QStringLiteral("FPS :"), row(L::LeftCaption, 4));
-    Label_FPS = label(this, QStringLiteral("0"), row(L::LeftValue, 4));
-    label(this, QStringLiteral("Current Frame :"), row(L::RightCaption, 4));
-    Label_CurrentFrame = label(this, QStringLiteral("0"), row(L::RightValue, 4));
+    newLabel(this, QStringLiteral("Current Clip :"), row(L::LeftCaption, 0));
+    // A source path can be of any length: shown elided in the middle, whole in the tooltip.
+    Label_TitleName = new ElidedLabel(this, Qt::ElideMiddle);
+    Label_TitleName->setGeometry(row(L::WideValue, 0));
+    Label_TitleName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    newLabel(this, QStringLiteral("Destination Name :"), row(L::LeftCaption, 1));
+    Label_DesName = newLabel(this, {}, row(L::WideValue, 1));
+    newLabel(this, QStringLiteral("Start Time :"), row(L::LeftCaption, 2));
+    Label_StartTime = newLabel(this, QStringLiteral("00:00:00"), row(L::LeftValue, 2));
+    newLabel(this, QStringLiteral("Stop Time :"), row(L::RightCaption, 2));
+    Label_StopTime = newLabel(this, QStringLiteral("00:00:00"), row(L::RightValue, 2));
+    newLabel(this, QStringLiteral("Duration :"), row(L::LeftCaption, 3));
+    Label_Length = newLabel(this, QStringLiteral("00:00:00"), row(L::LeftValue, 3));
+    newLabel(this, QStringLiteral("Current Time :"), row(L::RightCaption, 3));
+    Label_CurrentTime = newLabel(this, QStringLiteral("00:00:00"), row(L::RightValue, 3));
+    newLabel(this, QStringLiteral("FPS :"), row(L::LeftCaption, 4));
+    Label_FPS = newLabel(this, QStringLiteral("0"), row(L::LeftValue, 4));
+    newLabel(this, QStringLiteral("Current Frame :"), row(L::RightCaption, 4));
+    Label_CurrentFrame = newLabel(this, QStringLiteral("0"), row(L::RightValue, 4));
 }
 
 void TProcessForm::CreateProgress()
@@ -107,18 +95,18 @@ void TProcessForm::CreateProgress()
     Image_Progress = new PictureBox(skinPicture(QLatin1String(N::Progress)), Panel_Progress);
     Image_Progress->setStretch(true);
     Image_Progress->setGeometry(0, 0, L::Panel_Progress.width(), L::Panel_Progress.height());
-    Label_Percent = label(this, QStringLiteral("0"), L::Label_Percent, Qt::AlignRight);
-    label(this, QStringLiteral("%"), L::PercentSign);
-    Label_CopyFile = label(this, {}, L::Label_CopyFile);
+    Label_Percent = newLabel(this, QStringLiteral("0"), L::Label_Percent, Qt::AlignRight);
+    newLabel(this, QStringLiteral("%"), L::PercentSign);
+    Label_CopyFile = newLabel(this, {}, L::Label_CopyFile);
 }
 
 void TProcessForm::CreateButtons()
 {
-    suiImageButton_StopConvert = imageButton(this, N::StopConvert, L::StopConvert);
-    suiImageButton_Copy = imageButton(this, N::Copy, L::Copy);
+    suiImageButton_StopConvert = newImageButton(this, N::StopConvert, L::StopConvert);
+    suiImageButton_Copy = newImageButton(this, N::Copy, L::Copy);
     suiImageButton_Copy->setToolTip(QStringLiteral("Upload to PSP"));
     suiImageButton_Copy->setEnabled(false);
-    suiImageButton_Close = imageButton(this, N::ProcessClose, L::Close);
+    suiImageButton_Close = newImageButton(this, N::ProcessClose, L::Close);
     connect(suiImageButton_StopConvert, &TsuiImageButton::clicked, this, &TProcessForm::suiImageButton_StopConvertClick);
     connect(suiImageButton_Copy, &TsuiImageButton::clicked, this, &TProcessForm::suiImageButton_CopyClick);
     connect(suiImageButton_Close, &TsuiImageButton::clicked, this, &TProcessForm::suiImageButton_CloseClick);
@@ -220,7 +208,7 @@ void TProcessForm::Timer_InfoTimer()
 
 void TProcessForm::SetBar(qint64 width)
 {
-    Panel_Progress->resize(int(std::clamp<qint64>(width, 0, ProgressTrackWidth)), Panel_Progress->height());
+    Panel_Progress->resize(int(std::clamp<qint64>(width, 0, L::ProgressTravel)), Panel_Progress->height());
 }
 
 void TProcessForm::Progress(qint64 secondsDone)
@@ -230,7 +218,7 @@ void TProcessForm::Progress(qint64 secondsDone)
         Label_Percent->setText(QStringLiteral("0"));
         return;
     }
-    SetBar(secondsDone * ProgressTrackWidth / progressTotal_);
+    SetBar(secondsDone * L::ProgressTravel / progressTotal_);
     Label_Percent->setText(QString::number(secondsDone * 100 / progressTotal_));
 }
 
@@ -241,7 +229,7 @@ void TProcessForm::Percent(qint64 percent)
         Label_Percent->setText(QStringLiteral("0"));
         return;
     }
-    SetBar(percent * ProgressTrackWidth / 100);
+    SetBar(percent * L::ProgressTravel / 100);
     Label_Percent->setText(QString::number(percent));
 }
 

@@ -24,8 +24,6 @@ class TProcessForm : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int ProgressTrackWidth = 270;
-
     explicit TProcessForm(QWidget *parent = nullptr);
     ~TProcessForm() override;
 

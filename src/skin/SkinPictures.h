@@ -3,9 +3,6 @@
 #include <QImage>
 #include <QString>
 
-class TsuiImageButton;
-
-// The skin and button pictures drawn at build time and compiled into the program.
+// A picture the generator drew at build time, compiled into the program; a null image when there
+// is none of that name (see skin/art/SkinPictureNames.h).
 QImage skinPicture(const QString &name);
-// Gives the button the pictures "<name>.normal", ".hover", ".down" and, when drawn, ".disabled".
-void applyButtonPictures(TsuiImageButton &button, const QString &name);

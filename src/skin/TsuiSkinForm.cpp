@@ -1,13 +1,14 @@
 #include "TsuiSkinForm.h"
 
 #include "SkinShape.h"
+#include "skin/art/SkinPalette.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
 TsuiSkinForm::TsuiSkinForm(QWidget *window)
-    : QWidget(window), transparentColor_(qRgb(255, 0, 255))
+    : QWidget(window), transparentColor_(SkinPalette::KeyColour)
 {
     window->setWindowFlag(Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);

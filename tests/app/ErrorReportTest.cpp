@@ -2,7 +2,7 @@
 // handler reaches the question, with the error's own message above it, and Yes mails it.
 #include "RecordingUrlOpener.h"
 #include "ScriptedPrompts.h"
-#include "SkinPictures.h"
+#include "skin/ImageButtons.h"
 #include "TsuiImageButton.h"
 #include "core/AppGlobals.h"
 #include "skin/art/SkinPictureNames.h"

@@ -55,7 +55,7 @@ TEST_F(CliplistAdding, OneFileWithAwkwardNameBecomesTheSelectedCurrentRow)
     EXPECT_TRUE(list->ProgressPanel()->isHidden());
     EXPECT_EQ(clips.CurrentClip(), clip);
     EXPECT_TRUE(clip->Selected());
-    EXPECT_TRUE(Row(0)->IsHighlighted());
+    EXPECT_TRUE(Row(0)->isHighlighted());
     EXPECT_TRUE(intro->isHidden());
     EXPECT_EQ(startEdit->text(), "00:00:00");
     EXPECT_EQ(stopEdit->text(), "01:02:05");
@@ -86,7 +86,7 @@ TEST_F(CliplistAdding, RejectedFilesAreListedInOneMessageInTheOrderTried)
     EXPECT_EQ(clips.ClipAt(1)->SourcePath(), good);
     EXPECT_NE(clips.ClipAt(0)->OutputName(), clips.ClipAt(1)->OutputName());
     EXPECT_EQ(Row(1)->y(), 18);
-    EXPECT_EQ(list->View()->InfoMove()->height(), 35);
+    EXPECT_EQ(list->View()->infoMove()->height(), 35);
     EXPECT_EQ(FakeEngine::LoadCount() - loadsBefore, 4);
     EXPECT_EQ(FakeEngine::UnloadCount() - unloadsBefore, 4);
 }
@@ -97,16 +97,16 @@ TEST_F(CliplistAdding, ProgressPanelCountsThroughSeveralFiles)
     QList<int> percents;
     QList<bool> panelShown;
     QObject::connect(&clips, &ClipList::ClipAppended, [&] {
-        percents << list->ProgressPanel()->Percent();
+        percents << list->ProgressPanel()->percent();
         panelShown << !list->ProgressPanel()->isHidden();
     });
 
     AddThroughDialog(paths);
 
-    percents << list->ProgressPanel()->Percent();
+    percents << list->ProgressPanel()->percent();
     EXPECT_EQ(percents, (QList<int>{0, 33, 66, 100}));
     EXPECT_EQ(panelShown, (QList<bool>{true, true, true}));
-    EXPECT_EQ(list->ProgressPanel()->BarFill(), 270);
+    EXPECT_EQ(list->ProgressPanel()->barFill(), 270);
     EXPECT_TRUE(list->ProgressPanel()->isHidden());
 }
 

@@ -132,10 +132,10 @@ protected:
         QTest::mouseRelease(widget, Qt::RightButton, {}, at);
     }
 
-    ClipRow *Row(int position) const { return list->View()->RowOf(clips.ClipAt(position)); }
+    ClipRow *Row(int position) const { return list->View()->rowOf(clips.ClipAt(position)); }
     QString LabelText(int position, const char *name) const
     {
-        TLabelInfo *label = Row(position)->Label(name);
+        TLabelInfo *label = Row(position)->label(name);
         return label ? label->text() : QString();
     }
 

@@ -17,7 +17,7 @@ protected:
 
     void DragThumb(int toTop)
     {
-        QLabel *thumb = list->View()->Bar()->Thumb();
+        QLabel *thumb = list->View()->bar()->thumb();
         const QPoint grip(8, 10);
         QTest::mousePress(thumb, Qt::LeftButton, {}, grip);
         QMouseEvent move(QEvent::MouseMove, QPointF(grip), QPointF(thumb->mapToGlobal(grip + QPoint(0, toTop - thumb->y()))),
@@ -32,10 +32,10 @@ TEST_F(CliplistView, PressOnALabelSelectsItsRowLikeThePlainRow)
     AddClips(3);
     ASSERT_EQ(clips.CurrentClip(), clips.ClipAt(0));
 
-    QTest::mousePress(Row(2)->Label("NameLabel"), Qt::LeftButton, {}, QPoint(50, 8));
+    QTest::mousePress(Row(2)->label("NameLabel"), Qt::LeftButton, {}, QPoint(50, 8));
     EXPECT_EQ(clips.CurrentClip(), clips.ClipAt(2));
-    EXPECT_TRUE(Row(2)->IsHighlighted());
-    EXPECT_FALSE(Row(0)->IsHighlighted());
+    EXPECT_TRUE(Row(2)->isHighlighted());
+    EXPECT_FALSE(Row(0)->isHighlighted());
     EXPECT_FALSE(clips.ClipAt(0)->Selected());
 
     QTest::mousePress(Row(1), Qt::RightButton, {}, QPoint(700, 8));
@@ -50,7 +50,7 @@ TEST_F(CliplistView, PressOnTheSelectedRowKeepsTheEditingControls)
     startEdit->setText("00:00:07");
     QTest::mousePress(Row(0), Qt::LeftButton, {}, QPoint(300, 8));
     EXPECT_EQ(startEdit->text(), "00:00:07");
-    EXPECT_TRUE(Row(0)->IsHighlighted());
+    EXPECT_TRUE(Row(0)->isHighlighted());
 }
 
 TEST_F(CliplistView, PressesAreIgnoredWhileBusy)
@@ -76,7 +76,7 @@ TEST_F(CliplistView, RemovingTheOnlySelectedClipLeavesNoCurrentClip)
     EXPECT_EQ(Row(1)->y(), 18);
     EXPECT_EQ(third->OutputName(), OutputNameOf(1, i_OutputPSPSerialNumber, true));
     EXPECT_EQ(LabelText(1, "OutputLabel"), third->OutputName());
-    EXPECT_EQ(list->View()->InfoMove()->height(), 36);
+    EXPECT_EQ(list->View()->infoMove()->height(), 36);
     EXPECT_EQ(clips.CurrentClip(), nullptr);
     EXPECT_TRUE(startEdit->text().isEmpty());
     EXPECT_TRUE(stopEdit->text().isEmpty());
@@ -96,7 +96,7 @@ TEST_F(CliplistView, RemovingTheLastClipBringsTheIntroBack)
     list->suiImageButton_OpenFileClick();
     EXPECT_EQ(clips.Count(), 0);
     EXPECT_FALSE(intro->isHidden());
-    EXPECT_EQ(list->View()->InfoMove()->height(), 0);
+    EXPECT_EQ(list->View()->infoMove()->height(), 0);
 }
 
 TEST_F(CliplistView, PopupMenuItemsFollowTheList)
@@ -138,8 +138,8 @@ TEST_F(CliplistView, PopupMenuItemsFollowTheList)
 TEST_F(CliplistView, ScrollBarOpensNoMenu)
 {
     AddClips(10);
-    ClipScrollBar *bar = list->View()->Bar();
-    for (const QPoint at : {bar->Thumb()->geometry().center(), QPoint(9, 100), QPoint(1, 140)}) {
+    ClipScrollBar *bar = list->View()->bar();
+    for (const QPoint at : {bar->thumb()->geometry().center(), QPoint(9, 100), QPoint(1, 140)}) {
         SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
         QWidget *under = bar->childAt(at);   // the track or the thumb
         ASSERT_NE(under, nullptr);
@@ -161,9 +161,9 @@ TEST_F(CliplistView, ClearByButtonShowsTheIntroButNotFromTheMenu)
     EXPECT_EQ(clips.Count(), 0);
     EXPECT_EQ(clips.CurrentClip(), nullptr);
     EXPECT_FALSE(intro->isHidden());
-    EXPECT_EQ(list->View()->InfoMove()->height(), 0);
+    EXPECT_EQ(list->View()->infoMove()->height(), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(list->View()->InfoMove()->findChildren<ClipRow *>().isEmpty());
+    EXPECT_TRUE(list->View()->infoMove()->findChildren<ClipRow *>().isEmpty());
 
     AddClips(2);
     EXPECT_TRUE(intro->isHidden());
@@ -178,7 +178,7 @@ TEST_F(CliplistView, TenClipsScrollWithTheThumb)
 {
     AddClips(10);
     ClipListView *view = list->View();
-    EXPECT_EQ(view->FirstVisibleRow(), 0);
+    EXPECT_EQ(view->firstVisibleRow(), 0);
 
     struct Step {
         int thumbTop, firstRow;
@@ -187,19 +187,19 @@ TEST_F(CliplistView, TenClipsScrollWithTheThumb)
     for (const Step &step : steps) {
         DragThumb(step.thumbTop);
         const int expectedTop = std::clamp(step.thumbTop, 2, 124);
-        EXPECT_EQ(view->Bar()->ThumbTop(), expectedTop);
-        EXPECT_EQ(view->FirstVisibleRow(), step.firstRow) << step.thumbTop;
-        EXPECT_EQ(view->InfoMove()->y(), -18 * step.firstRow);
-        EXPECT_FALSE(view->Bar()->Dragging());
+        EXPECT_EQ(view->bar()->thumbTop(), expectedTop);
+        EXPECT_EQ(view->firstVisibleRow(), step.firstRow) << step.thumbTop;
+        EXPECT_EQ(view->infoMove()->y(), -18 * step.firstRow);
+        EXPECT_FALSE(view->bar()->dragging());
     }
 
     // The thumb stays where it is when rows go; the rows follow the shorter list.
     DragThumb(124);
-    ASSERT_EQ(view->FirstVisibleRow(), 2);
+    ASSERT_EQ(view->firstVisibleRow(), 2);
     QTest::mousePress(Row(9), Qt::LeftButton, {}, QPoint(300, 8));
     list->suiImageButton_OpenFileClick();
-    EXPECT_EQ(view->Bar()->ThumbTop(), 124);
-    EXPECT_EQ(view->FirstVisibleRow(), 1);
+    EXPECT_EQ(view->bar()->thumbTop(), 124);
+    EXPECT_EQ(view->firstVisibleRow(), 1);
 }
 
 TEST_F(CliplistView, ClearedListStartsAtItsTop)
@@ -234,16 +234,16 @@ TEST_F(CliplistView, ClearedListStartsAtItsTop)
         w.beforeAdding();
         AddClips(10);
         DragThumb(124);
-        ASSERT_EQ(view->FirstVisibleRow(), 2);
+        ASSERT_EQ(view->firstVisibleRow(), 2);
         w.clear();
         ASSERT_EQ(clips.Count(), 0);
 
         AddClips(3);
-        EXPECT_EQ(view->InfoMove()->y(), 0);
-        EXPECT_EQ(view->Bar()->ThumbTop(), 2) << "the thumb agrees with the rows it shows";
+        EXPECT_EQ(view->infoMove()->y(), 0);
+        EXPECT_EQ(view->bar()->thumbTop(), 2) << "the thumb agrees with the rows it shows";
         for (int position = 0; position < 3; ++position) {
             const int top = Row(position)->mapTo(view, QPoint(0, 0)).y();
-            EXPECT_TRUE(top >= 0 && top + ClipRow::Height <= view->height()) << "row " << position << " at " << top;
+            EXPECT_TRUE(top >= 0 && top + MainFormLayout::RowHeight <= view->height()) << "row " << position << " at " << top;
         }
         list->suiImageButton_ClearClick();
     }
@@ -253,20 +253,20 @@ TEST_F(CliplistView, EightClipsDoNotScroll)
 {
     AddClips(8);
     DragThumb(124);
-    EXPECT_EQ(list->View()->Bar()->ThumbTop(), 124);
-    EXPECT_EQ(list->View()->InfoMove()->y(), 0);
+    EXPECT_EQ(list->View()->bar()->thumbTop(), 124);
+    EXPECT_EQ(list->View()->infoMove()->y(), 0);
 }
 
 TEST_F(CliplistView, ThumbFollowsOnlyALeftButtonDrag)
 {
     AddClips(10);
-    QLabel *thumb = list->View()->Bar()->Thumb();
+    QLabel *thumb = list->View()->bar()->thumb();
     QTest::mousePress(thumb, Qt::RightButton, {}, QPoint(8, 10));
-    EXPECT_FALSE(list->View()->Bar()->Dragging());
+    EXPECT_FALSE(list->View()->bar()->dragging());
     QMouseEvent move(QEvent::MouseMove, QPointF(8, 10), QPointF(thumb->mapToGlobal(QPoint(8, 80))),
                      Qt::NoButton, Qt::RightButton, {});
     QCoreApplication::sendEvent(thumb, &move);
-    EXPECT_EQ(list->View()->Bar()->ThumbTop(), 2);
+    EXPECT_EQ(list->View()->bar()->thumbTop(), 2);
 }
 
 class CliplistDvd : public ClipListFixture {
@@ -349,11 +349,11 @@ TEST_F(CliplistView, WheelScrollsOneRowANotch)
     const int expected[][2] = {{-1, 1}, {-1, 2}, {-1, 3}, {-1, 3}, {1, 2}, {2, 0}, {1, 0}};
     for (const auto &step : expected) {
         wheel(step[0]);
-        EXPECT_EQ(view->FirstVisibleRow(), step[1]);
+        EXPECT_EQ(view->firstVisibleRow(), step[1]);
     }
     // Where the wheel puts the thumb, a drag from there agrees.
     wheel(-3);
-    EXPECT_EQ(view->FirstVisibleRow(), 3 * (view->Bar()->ThumbTop() - 2) / 122);
+    EXPECT_EQ(view->firstVisibleRow(), 3 * (view->bar()->thumbTop() - 2) / 122);
 }
 
 TEST_F(CliplistView, StreamSelectorsFollowTheCurrentClip)

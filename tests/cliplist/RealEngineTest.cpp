@@ -96,12 +96,12 @@ TEST(CliplistRealEngine, AddsRealVideosAndRefusesTheRest)
         };
         for (int i = 0; i < 3; ++i) {
             TVideoInfo *clip = clips.ClipAt(i);
-            ClipRow *row = form.ClipListPart()->View()->RowOf(clip);
+            ClipRow *row = form.ClipListPart()->View()->rowOf(clip);
             EXPECT_EQ(clip->SourcePath(), expected[i].path);
-            EXPECT_EQ(row->Label("NameLabel")->text().trimmed(),
+            EXPECT_EQ(row->label("NameLabel")->text().trimmed(),
                       QFileInfo(expected[i].path).fileName().left(30).trimmed());
-            EXPECT_EQ(row->Label("LengthLabel")->text(), expected[i].length);
-            EXPECT_EQ(row->Label("SizeLabel")->text(), expected[i].size);
+            EXPECT_EQ(row->label("LengthLabel")->text(), expected[i].length);
+            EXPECT_EQ(row->label("SizeLabel")->text(), expected[i].size);
             EXPECT_EQ(clip->Picture().size(), expected[i].picture) << i;
             EXPECT_TRUE(HasDetail(clip->Picture())) << i;
         }

@@ -23,7 +23,7 @@ inline void Settle()
 
 inline void PressRow(TMainForm &form, TVideoInfo *clip)
 {
-    QTest::mousePress(form.ClipListPart()->View()->RowOf(clip), Qt::LeftButton, {}, QPoint(300, 8));
+    QTest::mousePress(form.ClipListPart()->View()->rowOf(clip), Qt::LeftButton, {}, QPoint(300, 8));
     Settle();
 }
 

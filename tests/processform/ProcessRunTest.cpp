@@ -6,6 +6,7 @@
 #include "QtPrinting.h"
 #include "ScriptedPrompts.h"
 #include "TsuiImageButton.h"
+#include "skin/art/SkinLayout.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,7 +104,7 @@ TEST_F(ProcessWindow, ACompleteRunEndsAtOneHundredPercentWithTheUploadOffered)
     EXPECT_EQ(form.Label_TitleName->text(), QStringLiteral("/media/clip2.avi"));
     EXPECT_EQ(form.Label_DesName->text(), QStringLiteral("MAQ70002.MP4"));
     EXPECT_EQ(form.Label_Percent->text(), QStringLiteral("100"));
-    EXPECT_EQ(BarWidth(), TProcessForm::ProgressTrackWidth);
+    EXPECT_EQ(BarWidth(), ProcessFormLayout::ProgressTravel);
     EXPECT_TRUE(form.suiImageButton_Copy->isEnabled());
     EXPECT_FALSE(form.Timer_Info.isActive());
 }

@@ -1,14 +1,15 @@
-#include "SkinArt.h"
-#include "SkinLayout.h"
-#include "SkinPictureNames.h"
-#include "SkinPictures.h"
-#include "SkinShape.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPalette.h"
+#include "skin/art/SkinPictureNames.h"
+#include "skin/SkinPictures.h"
+#include "skin/SkinShape.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 namespace M = MainFormLayout;
+namespace O = OptionFormLayout;
 namespace P = ProcessFormLayout;
 namespace N = SkinPictureName;
 
@@ -23,7 +24,9 @@ TEST(SkinPictures, EveryPictureHasTheSizeOfItsPlace)
         {N::ProgressBack, M::Image_ProgressBack.size()}, {N::Stretch, M::Image_Stretch},
         {N::BarBack, M::Image_BarBack},     {N::Bar, M::Image_Bar},
         {N::Chk, M::Image_Chk},             {N::AddProgress, M::Panel_AddProgress.size()},
-        {N::Progress, QSize(1, 5)},         {N::ProcessForm, P::Window},
+        {N::Progress, QSize(1, 5)},         {N::SoundOnly, M::Panel_Preview.size()},
+        {N::OptionForm, O::Window},         {N::ProcessForm, P::Window},
+        {N::ComboXPButton, SkinKitLayout::ComboXPButton},
     };
     for (const auto &p : pictures)
         EXPECT_EQ(skinPicture(QLatin1String(p.name)).size(), p.size) << p.name;
@@ -44,15 +47,20 @@ TEST(SkinPictures, EveryButtonHasItsStatesAtItsSize)
         {N::MarkerLeft, M::Marker, false},        {N::MarkerRight, M::Marker, false},
         {N::ProcessClose, P::Close.size(), false}, {N::StopConvert, P::StopConvert.size(), false},
         {N::Copy, P::Copy.size(), true},
+        {N::OptionClose, O::Close.size(), false}, {N::OptionOK, O::OK.size(), true},
+        {N::OptionCancel, O::Cancel.size(), true}, {N::TabOutput, O::TabOutput.size(), true},
+        {N::TabInput, O::TabInput.size(), true},   {N::TabSystem, O::TabSystem.size(), true},
+        {N::ProfileAdd, O::Add.size(), true},      {N::ProfileDel, O::Del.size(), true},
+        {N::OptionBrowse, O::Browse.size(), true},
     };
     for (const auto &b : buttons)
-        for (SkinArt::ButtonState state : SkinArt::AllButtonStates) {
-            const bool wanted = state != SkinArt::ButtonState::Disabled || b.disabled;
+        for (SkinPictureName::ButtonState state : SkinPictureName::AllButtonStates) {
+            const bool wanted = state != SkinPictureName::ButtonState::Disabled || b.disabled;
             const QImage picture =
-                skinPicture(QLatin1String(b.name) + QLatin1Char('.') + QLatin1String(SkinArt::stateName(state)));
-            EXPECT_EQ(picture.isNull(), !wanted) << b.name << " " << SkinArt::stateName(state);
+                skinPicture(QLatin1String(b.name) + QLatin1Char('.') + QLatin1String(SkinPictureName::stateName(state)));
+            EXPECT_EQ(picture.isNull(), !wanted) << b.name << " " << SkinPictureName::stateName(state);
             if (wanted)
-                EXPECT_EQ(picture.size(), b.size) << b.name << " " << SkinArt::stateName(state);
+                EXPECT_EQ(picture.size(), b.size) << b.name << " " << SkinPictureName::stateName(state);
         }
 }
 
@@ -60,9 +68,9 @@ TEST(SkinPictures, EveryButtonHasItsStatesAtItsSize)
 // pink fringe around the window.
 TEST(SkinPictures, SkinsHaveRoundedCornersAndNoPinkFringe)
 {
-    for (const char *name : {N::MainForm, N::ProcessForm}) {
+    for (const char *name : {N::MainForm, N::OptionForm, N::ProcessForm, N::AboutForm}) {
         const QImage skin = skinPicture(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
-        const QRgb key = SkinArt::KeyColour;
+        const QRgb key = SkinPalette::KeyColour;
         EXPECT_EQ(skin.pixel(0, 0), key) << name;
         EXPECT_EQ(skin.pixel(skin.width() - 1, skin.height() - 1), key) << name;
         EXPECT_NE(skin.pixel(skin.width() / 2, 0), key) << name;
@@ -84,8 +92,8 @@ TEST(SkinPictures, SkinsHaveRoundedCornersAndNoPinkFringe)
 TEST(SkinPictures, TheBrowseButtonIsKeyedByItsTopLeftPixel)
 {
     const QImage browse = skinPicture(QLatin1String(N::Browse) + QStringLiteral(".normal"));
-    EXPECT_EQ(browse.pixel(0, 0) | 0xFF000000, SkinArt::KeyColour);
-    EXPECT_NE(browse.pixel(browse.width() / 2, browse.height() / 2) | 0xFF000000, SkinArt::KeyColour);
+    EXPECT_EQ(browse.pixel(0, 0) | 0xFF000000, SkinPalette::KeyColour);
+    EXPECT_NE(browse.pixel(browse.width() / 2, browse.height() / 2) | 0xFF000000, SkinPalette::KeyColour);
 }
 
 TEST(SkinPictures, UnknownNamesGiveNoPicture)

@@ -1,65 +1,54 @@
-#include "AddProgressPanel.h"
+#include "mainform/cliplist/AddProgressPanel.h"
 
-#include "SkinFonts.h"
+#include "skin/PictureBox.h"
+#include "skin/SkinFonts.h"
+#include "skin/SkinLabels.h"
+#include "skin/SkinPictures.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
+
+namespace L = MainFormLayout;
+namespace N = SkinPictureName;
 
 namespace {
-QLabel *Caption(const QString &name, const QString &text, QWidget *parent)
+QLabel *caption(const QString &name, const QString &text, const QRect &place, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = newLabel(parent, text, place);
     label->setObjectName(name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xDC, 0xE1, 0xE8));
-    label->setPalette(palette);
     QFont font = tahomaPixels(11);
     font.setBold(true);
     label->setFont(font);
     return label;
 }
-
-class ProgressFill : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        QLinearGradient fill(0, 0, 0, height());
-        fill.setColorAt(0, QColor(0x9c, 0xe8, 0x6a));
-        fill.setColorAt(1, QColor(0x3e, 0x9a, 0x2a));
-        p.fillRect(rect(), fill);
-    }
-};
 }
 
 AddProgressPanel::AddProgressPanel(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel_AddProgress"));
-    resize(Width, Height);
-    Caption(QStringLiteral("Label22"), QStringLiteral("Adding clips, please wait..."), this)
-        ->setGeometry(20, 12, 300, 20);
-    bar_ = new QWidget(this);
-    bar_->setObjectName(QStringLiteral("Panel_Progress1"));
-    bar_->setGeometry(20, 39, 271, 6);
-    fill_ = new ProgressFill(bar_);
+    resize(L::Panel_AddProgress.size());
+    auto *background = new PictureBox(skinPicture(QLatin1String(N::AddProgress)), this);
+    background->setObjectName(QStringLiteral("Image1"));
+    caption(QStringLiteral("Label22"), QStringLiteral("Adding clips, please wait..."), L::AddProgressCaption, this);
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Panel_Progress1"));
+    bar->setGeometry(L::Panel_Progress1);
+    fill_ = new PictureBox(skinPicture(QLatin1String(N::Progress)), bar);
     fill_->setObjectName(QStringLiteral("Image_Progress"));
-    fill_->setGeometry(0, 0, 0, 6);
-    percent_ = Caption(QStringLiteral("Label_Percent"), QStringLiteral("0"), this);
+    fill_->setStretch(true);
+    fill_->setGeometry(0, 0, 0, L::Panel_Progress1.height());
+    percent_ = caption(QStringLiteral("Label_Percent"), QStringLiteral("0"), L::AddProgressPercent, this);
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    percent_->setGeometry(292, 32, 30, 20);
-    Caption(QStringLiteral("Label18"), QStringLiteral("%"), this)->setGeometry(324, 32, 16, 20);
+    caption(QStringLiteral("Label18"), QStringLiteral("%"), L::AddProgressPercentSign, this);
     hide();
 }
 
-void AddProgressPanel::ShowProgress(int done, int total)
+void AddProgressPanel::ShowAddProgress(int done, int total)
 {
     if (total > 0) {
-        fill_->resize(done * BarWidth / total, fill_->height());
+        fill_->resize(done * L::ProgressTravel / total, fill_->height());
         percent_->setText(QString::number(done * 100 / total));
     } else {
         fill_->resize(0, fill_->height());
@@ -67,28 +56,12 @@ void AddProgressPanel::ShowProgress(int done, int total)
     }
 }
 
-int AddProgressPanel::Percent() const
+int AddProgressPanel::percent() const
 {
     return percent_->text().toInt();
 }
 
-int AddProgressPanel::BarFill() const
+int AddProgressPanel::barFill() const
 {
     return fill_->width();
-}
-
-void AddProgressPanel::paintEvent(QPaintEvent *)
-{
-    // Image1: the panel's background.
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, QColor(0x2c, 0x32, 0x3b));
-    fill.setColorAt(1, QColor(0x16, 0x19, 0x1e));
-    p.setPen(QPen(QColor(0x5a, 0x64, 0x72), 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x0b, 0x0d, 0x10));
-    p.drawRect(bar_->geometry());
 }

@@ -3,29 +3,22 @@
 #include <QWidget>
 
 class QLabel;
+class PictureBox;
 
 // The panel shown while several files are added (Panel_AddProgress): a caption, a bar and the
-// percentage done.
+// percentage done, on the generated panel picture.
 class AddProgressPanel : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Width = 348;
-    static constexpr int Height = 71;
-    static constexpr int BarWidth = 270;
-
     explicit AddProgressPanel(QWidget *parent);
 
-    // done of total files are added (ShowAddProgress).
-    void ShowProgress(int done, int total);
-    int Percent() const;
-    int BarFill() const;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    // done of total files are added.
+    void ShowAddProgress(int done, int total);
+    int percent() const;
+    int barFill() const;
 
 private:
-    QWidget *bar_ = nullptr;      // Panel_Progress1
-    QWidget *fill_ = nullptr;     // Image_Progress
+    PictureBox *fill_ = nullptr;  // Image_Progress
     QLabel *percent_ = nullptr;   // Label_Percent
 };

@@ -23,18 +23,18 @@ void ClipAdder::AddFiles(const QStringList &paths)
     const bool showProgress = paths.size() > 1;
     if (showProgress) {
         addCount_ = int(paths.size());
-        progress_.ShowProgress(0, addCount_);
+        progress_.ShowAddProgress(0, addCount_);
         progress_.show();
         progress_.raise();
     }
     for (int i = 0; i < paths.size(); ++i) {
         if (showProgress)
-            progress_.ShowProgress(i, addCount_);
+            progress_.ShowAddProgress(i, addCount_);
         if (!AddClipFromFile(paths.at(i)))
             rejected << paths.at(i);
     }
     if (showProgress)
-        progress_.ShowProgress(addCount_, addCount_);
+        progress_.ShowAddProgress(addCount_, addCount_);
     repaintWindow_();
     progress_.hide();
     busy_ = false;

@@ -1,11 +1,12 @@
-#include "ClipFromFile.h"
+#include "mainform/cliplist/ClipFromFile.h"
 
-#include "ClipListPictures.h"
-#include "ClipTexts.h"
-#include "PictureFit.h"
 #include "core/DisplayAspect.h"
 #include "core/EnginePixels.h"
 #include "core/conversion/SourceProbe.h"
+#include "mainform/cliplist/ClipTexts.h"
+#include "mainform/cliplist/PictureFit.h"
+#include "skin/SkinPictures.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include <QFileInfo>
 
@@ -26,7 +27,9 @@ std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const QString &eng
     const QSize size = FitPicture(info->width, info->height, clip->DisplayAspect(),
                                   DisplayAspectOf(clip->AspectIndex(), info->width, info->height));
     if (info->width <= 0 || info->height <= 0) {
-        clip->SetPicture(SoundOnlyPicture(size));
+        // FitPicture gives such a file the whole box, the size the stand-in picture is drawn at.
+        const QImage soundOnly = skinPicture(QLatin1String(SkinPictureName::SoundOnly));
+        clip->SetPicture(soundOnly.scaled(size).convertToFormat(QImage::Format_RGB888));
         return clip;
     }
     const uint8_t *pixels = nullptr;

@@ -11,7 +11,7 @@
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
 #include "platform/Prompts.h"
-#include "SkinLayout.h"
+#include "skin/art/SkinLayout.h"
 
 #include <QComboBox>
 
@@ -32,8 +32,8 @@ ClipListComponent::ClipListComponent(ClipList &clips, const Volumes &volumes, Co
             ShowIntro(false);
             RepaintWindow();
         });
-    connect(view_, &ClipListView::RowPressed, this, &ClipListComponent::RowPressed);
-    connect(view_, &ClipListView::Released, this, &ClipListComponent::ListReleased);
+    connect(view_, &ClipListView::rowPressed, this, &ClipListComponent::RowPressed);
+    connect(view_, &ClipListView::released, this, &ClipListComponent::ListReleased);
     new ClipDropTarget(
         controls_.window, [this] { return !Busy(); },
         [this](const QStringList &files) {
@@ -128,7 +128,7 @@ void ClipListComponent::ClearClips()
         preview->ShowClipRange(nullptr);
     clips_.ClearClips();
     RepaintWindow();
-    view_->CollapseRows();
+    view_->collapseRows();
     dvdWatch_.Forget();
     if (controls_.resetTimeFieldColours)
         controls_.resetTimeFieldColours();
@@ -154,7 +154,7 @@ void ClipListComponent::RowPressed(ClipRow *row)
 {
     if (IgnoresMouse())
         return;
-    TVideoInfo *clip = row->Clip();
+    TVideoInfo *clip = row->clip();
     if (!clip)
         return;
     if (!clip->Selected()) {
@@ -186,7 +186,7 @@ void ClipListComponent::ListReleased(ClipRow *row, Qt::MouseButton button, const
         listMenu_->Update(!clips_.SelectedClips().isEmpty(), clips_.Count() == 0);
         listMenu_->popup(globalPos);
     }
-    view_->Bar()->StopDragging();
+    view_->bar()->stopDragging();
 }
 
 void ClipListComponent::ShowIntro(bool show)

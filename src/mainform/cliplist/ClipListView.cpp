@@ -1,53 +1,61 @@
-#include "ClipListView.h"
+#include "mainform/cliplist/ClipListView.h"
 
 #include "core/ClipList.h"
-#include "ClipListPictures.h"
-#include "ClipRow.h"
-#include "ClipScrollBar.h"
+#include "mainform/cliplist/ClipRow.h"
+#include "mainform/cliplist/ClipScrollBar.h"
+#include "skin/SkinPictures.h"
+#include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
 
+namespace L = MainFormLayout;
+
 ClipListView::ClipListView(ClipList &clips, QWidget *parent)
-    : TsuiImagePanel(parent), clips_(clips), ticked_(TickedPicture()), unticked_(UntickedPicture())
+    : TsuiImagePanel(parent), clips_(clips)
 {
     setObjectName(QStringLiteral("Panel_Info"));
-    resize(Width, Height);
+    resize(L::Panel_Info.size());
+    // Image_Chk holds both boxes: unticked at the left, ticked at the right.
+    const QImage boxes = skinPicture(QLatin1String(SkinPictureName::Chk));
+    unticked_ = boxes.copy(QRect(QPoint(0, 0), L::TickBox));
+    ticked_ = boxes.copy(QRect(QPoint(L::TickBox.width(), 0), L::TickBox));
     infoMove_ = new TsuiImagePanel(this);
     infoMove_->setObjectName(QStringLiteral("suiImagePanel_InfoMove"));
-    infoMove_->setGeometry(0, 0, InfoMoveWidth, 0);
+    infoMove_->setGeometry(L::InfoMove);
     bar_ = new ClipScrollBar(this);
-    bar_->move(Width - ClipScrollBar::Width, 0);
-    connect(bar_, &ClipScrollBar::ThumbMoved, this, &ClipListView::ScrollRows);
-    connect(&clips_, &ClipList::ClipAppended, this, &ClipListView::AddRow);
-    connect(&clips_, &ClipList::ClipAboutToBeRemoved, this, &ClipListView::DropRow);
+    bar_->move(L::Panel_Bar.topLeft());
+    connect(bar_, &ClipScrollBar::thumbMoved, this, &ClipListView::ScrollRows);
+    connect(&clips_, &ClipList::ClipAppended, this, &ClipListView::addRow);
+    connect(&clips_, &ClipList::ClipAboutToBeRemoved, this, &ClipListView::dropRow);
 }
 
-ClipRow *ClipListView::RowOf(const TVideoInfo *clip) const
+ClipRow *ClipListView::rowOf(const TVideoInfo *clip) const
 {
     return rows_.value(clip, nullptr);
 }
 
-void ClipListView::AddRow(TVideoInfo *clip, int position)
+void ClipListView::addRow(TVideoInfo *clip, int position)
 {
     auto *row = new ClipRow(clip, ticked_, unticked_, infoMove_);
-    row->move(0, ClipRow::Pitch * position);
+    row->move(0, L::RowPitch * position);
     row->EnsureTickCell();
     rows_.insert(clip, row);
-    connect(row, &ClipRow::Pressed, this, &ClipListView::RowPressed);
-    connect(row, &ClipRow::Released, this, &ClipListView::Released);
-    infoMove_->resize(InfoMoveWidth, row->y() + ClipRow::Height);
+    connect(row, &ClipRow::pressed, this, &ClipListView::rowPressed);
+    connect(row, &ClipRow::released, this, &ClipListView::released);
+    infoMove_->resize(L::InfoMove.width(), row->y() + L::RowHeight);
     row->show();
 }
 
-void ClipListView::DropRow(TVideoInfo *clip)
+void ClipListView::dropRow(TVideoInfo *clip)
 {
     ClipRow *row = rows_.take(clip);
     if (!row)
         return;
     // The row may be the one whose mouse handler is running (its popup menu removed it).
-    row->Detach();
+    row->detach();
     row->hide();
     row->deleteLater();
 }
@@ -56,42 +64,41 @@ void ClipListView::LayoutRows()
 {
     const QList<TVideoInfo *> clips = clips_.Clips();
     for (int i = 0; i < clips.size(); ++i) {
-        ClipRow *row = RowOf(clips.at(i));
+        ClipRow *row = rowOf(clips.at(i));
         if (!row)
             continue;
         row->EnsureTickCell();
-        if (row->y() != ClipRow::Pitch * i)
-            row->move(0, ClipRow::Pitch * i);
+        if (row->y() != L::RowPitch * i)
+            row->move(0, L::RowPitch * i);
     }
     clips_.RenameAllClips();
-    infoMove_->resize(InfoMoveWidth, ClipRow::Pitch * int(clips.size()));
+    infoMove_->resize(L::InfoMove.width(), L::RowPitch * int(clips.size()));
     ScrollRows();
 }
 
-void ClipListView::CollapseRows()
+void ClipListView::collapseRows()
 {
     // Clips added next start at the top; a panel left scrolled would hide them above the view.
-    infoMove_->setGeometry(0, 0, InfoMoveWidth, 0);
-    bar_->SetThumbTop(ClipScrollBar::ThumbMin);
+    infoMove_->setGeometry(L::InfoMove);
+    bar_->setThumbTop(ClipScrollBar::ThumbMin);
 }
 
-int ClipListView::FirstVisibleRow() const
+int ClipListView::firstVisibleRow() const
 {
-    return -infoMove_->y() / ClipRow::Pitch;
+    return -infoMove_->y() / L::RowPitch;
 }
 
 void ClipListView::ScrollRows()
 {
     const int count = clips_.Count();
-    if (count <= VisibleRows) {
+    if (count <= L::VisibleRows) {
         infoMove_->move(0, 0);
         return;
     }
-    const int first = (count - VisibleRows) * (bar_->ThumbTop() - ClipScrollBar::ThumbMin)
-                      / ClipScrollBar::Travel;
-    if (infoMove_->y() == -ClipRow::Pitch * first)
+    const int first = (count - L::VisibleRows) * (bar_->thumbTop() - ClipScrollBar::ThumbMin) / ClipScrollBar::Travel;
+    if (infoMove_->y() == -L::RowPitch * first)
         return;
-    infoMove_->move(0, -ClipRow::Pitch * first);
+    infoMove_->move(0, -L::RowPitch * first);
     infoMove_->repaint();
 }
 
@@ -99,12 +106,12 @@ void ClipListView::wheelEvent(QWheelEvent *event)
 {
     // One row a notch: the thumb goes to the first place that shows the next row.
     event->accept();
-    const int hidden = clips_.Count() - VisibleRows;
+    const int hidden = clips_.Count() - L::VisibleRows;
     const int notches = event->angleDelta().y() / 120;
     if (hidden <= 0 || notches == 0)
         return;
-    const int first = std::clamp(FirstVisibleRow() - notches, 0, hidden);
-    bar_->SetThumbTop(ClipScrollBar::ThumbMin + (first * ClipScrollBar::Travel + hidden - 1) / hidden);
+    const int first = std::clamp(firstVisibleRow() - notches, 0, hidden);
+    bar_->setThumbTop(ClipScrollBar::ThumbMin + (first * ClipScrollBar::Travel + hidden - 1) / hidden);
     ScrollRows();
 }
 
@@ -116,5 +123,5 @@ void ClipListView::mousePressEvent(QMouseEvent *event)
 
 void ClipListView::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit Released(nullptr, event->button(), event->globalPosition().toPoint());
+    emit released(nullptr, event->button(), event->globalPosition().toPoint());
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "skin/TsuiImagePanel.h"
+
 #include <QHash>
 #include <QImage>
-#include "TsuiImagePanel.h"
 
 class ClipList;
 class ClipRow;
@@ -12,21 +13,16 @@ class TVideoInfo;
 // The list area (Panel_Info): the rows of the clips on a panel that scrolling moves up
 // (suiImagePanel_InfoMove), eight rows in sight, and the list's own scroll bar at the right.
 // Rows come and go with the clips of the list, which is empty when the view is made; what a
-// press or a release means is decided by whoever listens to RowPressed and Released.
+// press or a release means is decided by whoever listens to rowPressed and released.
 class ClipListView : public TsuiImagePanel {
     Q_OBJECT
 
 public:
-    static constexpr int Width = 546;
-    static constexpr int Height = 144;
-    static constexpr int InfoMoveWidth = 527;
-    static constexpr int VisibleRows = 8;
-
     ClipListView(ClipList &clips, QWidget *parent);
 
-    TsuiImagePanel *InfoMove() const { return infoMove_; }
-    ClipScrollBar *Bar() const { return bar_; }
-    ClipRow *RowOf(const TVideoInfo *clip) const;
+    TsuiImagePanel *infoMove() const { return infoMove_; }
+    ClipScrollBar *bar() const { return bar_; }
+    ClipRow *rowOf(const TVideoInfo *clip) const;
 
     // Rows close up at their positions, get the output names of their positions, and the
     // panel and the scroll position follow the number of clips.
@@ -35,14 +31,14 @@ public:
     void ScrollRows();
     // The list was cleared: suiImagePanel_InfoMove.Height = 0, and the rows and the thumb go back
     // to the top.
-    void CollapseRows();
+    void collapseRows();
     // Position of the first row in sight.
-    int FirstVisibleRow() const;
+    int firstVisibleRow() const;
 
 signals:
-    void RowPressed(ClipRow *row);
+    void rowPressed(ClipRow *row);
     // Mouse-up on the list: row is nullptr for the empty part of the list.
-    void Released(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
+    void released(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -50,8 +46,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
-    void AddRow(TVideoInfo *clip, int position);
-    void DropRow(TVideoInfo *clip);
+    void addRow(TVideoInfo *clip, int position);
+    void dropRow(TVideoInfo *clip);
 
     ClipList &clips_;
     TsuiImagePanel *infoMove_ = nullptr;

@@ -1,12 +1,13 @@
-#include "ClipScrollBar.h"
+#include "mainform/cliplist/ClipScrollBar.h"
 
-#include "ClipListPictures.h"
+#include "skin/SkinPictures.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
 namespace {
-int Clamp(int v, int lo, int hi)
+int clamp(int v, int lo, int hi)
 {
     if (hi < lo || v < lo)
         return lo;
@@ -18,26 +19,28 @@ ClipScrollBar::ClipScrollBar(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Panel_Bar"));
-    resize(Width, Height);
+    namespace L = MainFormLayout;
+    namespace N = SkinPictureName;
+    resize(L::Panel_Bar.size());
     track_ = new QLabel(this);
     track_->setObjectName(QStringLiteral("Image_BarBack"));
-    track_->setGeometry(0, 0, 19, 146);
-    track_->setPixmap(QPixmap::fromImage(ScrollTrackPicture()));
+    track_->setGeometry(QRect(QPoint(0, 0), L::Image_BarBack));
+    track_->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(N::BarBack))));
     thumb_ = new QLabel(this);
     thumb_->setObjectName(QStringLiteral("Image_Bar"));
-    thumb_->setGeometry(ThumbMin, ThumbMin, 17, 20);
-    thumb_->setPixmap(QPixmap::fromImage(ScrollThumbPicture()));
+    thumb_->setGeometry(QRect(L::Image_BarStart, L::Image_Bar));
+    thumb_->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(N::Bar))));
     thumb_->installEventFilter(this);
 }
 
-int ClipScrollBar::ThumbTop() const
+int ClipScrollBar::thumbTop() const
 {
     return thumb_->y();
 }
 
-void ClipScrollBar::SetThumbTop(int top)
+void ClipScrollBar::setThumbTop(int top)
 {
-    thumb_->move(thumb_->x(), Clamp(top, ThumbMin, ThumbMax));
+    thumb_->move(thumb_->x(), clamp(top, ThumbMin, ThumbMax));
 }
 
 bool ClipScrollBar::eventFilter(QObject *watched, QEvent *event)
@@ -56,8 +59,8 @@ bool ClipScrollBar::eventFilter(QObject *watched, QEvent *event)
         if (!dragging_)
             return true;
         auto *mouse = static_cast<QMouseEvent *>(event);
-        SetThumbTop(downTop_ + mouse->globalPosition().toPoint().y() - downCursor_.y());
-        emit ThumbMoved();
+        setThumbTop(downTop_ + mouse->globalPosition().toPoint().y() - downCursor_.y());
+        emit thumbMoved();
         return true;
     }
     case QEvent::MouseButtonRelease:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/art/SkinLayout.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -11,22 +13,20 @@ class ClipScrollBar : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int Width = 19;
-    static constexpr int Height = 144;
-    static constexpr int ThumbMin = 2;
-    static constexpr int ThumbMax = 124;
+    static constexpr int ThumbMin = MainFormLayout::Image_BarStart.y();
+    static constexpr int ThumbMax = MainFormLayout::BarThumbMax;
     static constexpr int Travel = ThumbMax - ThumbMin;
 
     explicit ClipScrollBar(QWidget *parent);
 
-    QLabel *Thumb() const { return thumb_; }   // Image_Bar
-    int ThumbTop() const;
-    void SetThumbTop(int top);   // kept on the track
-    bool Dragging() const { return dragging_; }
-    void StopDragging() { dragging_ = false; }
+    QLabel *thumb() const { return thumb_; }   // Image_Bar
+    int thumbTop() const;
+    void setThumbTop(int top);   // kept on the track
+    bool dragging() const { return dragging_; }
+    void stopDragging() { dragging_ = false; }
 
 signals:
-    void ThumbMoved();
+    void thumbMoved();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

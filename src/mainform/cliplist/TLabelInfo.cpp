@@ -1,15 +1,13 @@
-#include "TLabelInfo.h"
+#include "mainform/cliplist/TLabelInfo.h"
 
-#include "SkinFonts.h"
+#include "skin/SkinFonts.h"
 
-TLabelInfo::TLabelInfo(int left, int width, QWidget *row)
-    : QLabel(row)
+TLabelInfo::TLabelInfo(const QRect &place, QWidget *row)
+    : ElidedLabel(row)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAutoFillBackground(false);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setTextFormat(Qt::PlainText);
-    setWordWrap(false);
     setFont(tahomaPixels(11));
-    setGeometry(left, 0, width, row->height());
+    setGeometry(place);
 }

@@ -4,11 +4,12 @@
 #include "core/ClipList.h"
 #include "core/TextHelpers.h"
 #include "core/preview/TimeText.h"
+#include "skin/art/SkinPalette.h"
 
 #include <stdexcept>
 
-const QColor TrimTimes::Red(255, 0, 0);
-const QColor TrimTimes::Lime(0, 255, 0);
+const QColor TrimTimes::Red = QColor::fromRgb(SkinPalette::OutOfRange);
+const QColor TrimTimes::Lime = QColor::fromRgb(SkinPalette::Lime);
 
 TrimTimes::TrimTimes(ClipList &clips, const Controls &controls, std::function<void(TVideoInfo *)> showClipRange,
                      QObject *parent)

@@ -1,68 +1,28 @@
-#include "SettingsPanel.h"
-
-#include "TOptionForm.h"
-#include "TsuiComboBox.h"
-#include "TsuiEdit.h"
-#include "TsuiImageButton.h"
-#include "TsuiSpinEdit.h"
-#include "TsuiTrackBar.h"
-#include "WidgetChoiceLists.h"
+#include "mainform/settings/SettingsPanel.h"
 
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
 #include "core/OutputNames.h"
 #include "core/profiles/VolumeSlider.h"
+#include "optionform/TOptionForm.h"
 #include "platform/Prompts.h"
+#include "profilecontrols/ProfileControls.h"
+#include "skin/SkinLabels.h"
+#include "skin/TsuiImageButton.h"
 #include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPalette.h"
+#include "skin/inputs/SkinnedFields.h"
+#include "skin/inputs/TsuiComboBox.h"
+#include "skin/inputs/TsuiEdit.h"
+#include "skin/inputs/TsuiSpinEdit.h"
+#include "skin/inputs/TsuiTrackBar.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
 
 namespace L = MainFormLayout;
-
-namespace {
-
-const QColor FieldColour(218, 218, 218);
-const QColor ButtonColour(215, 215, 215);
-
-QLabel *caption(QWidget *window, QPoint at, const QString &text)
-{
-    auto *label = new QLabel(text, window);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->adjustSize();
-    label->move(at);
-    return label;
-}
-
-TsuiComboBox *dropDown(QWidget *window, const QRect &at)
-{
-    auto *combo = new TsuiComboBox(window);
-    combo->setGeometry(at);
-    combo->setBorderColor(Qt::black);
-    combo->setArrowColor(Qt::black);
-    combo->setButtonColor(ButtonColour);
-    combo->setColor(FieldColour);
-    return combo;
-}
-
-} // namespace
-
-struct SettingsPanel::Adapters {
-    explicit Adapters(SettingsPanel &panel)
-        : profile(*panel.suiComboBox_Profile)
-        , videoFormat(*panel.suiComboBox_VideoFormat)
-        , resolution(*panel.suiComboBox_Resolution)
-        , frameRate(*panel.suiComboBox_VideoFrameRate)
-        , audioBitRate(*panel.suiComboBox_AudioBitRate)
-        , volume(*panel.suiComboBox_Volume)
-        , videoBitRate(*panel.suiSpinEdit_VideoBitRate)
-    {
-    }
-
-    ComboChoiceList profile, videoFormat, resolution, frameRate, audioBitRate, volume;
-    SpinNumberField videoBitRate;
-};
+using namespace SkinPalette;
 
 SettingsPanel::SettingsPanel(const Links &links)
     : QObject(links.window)
@@ -70,7 +30,12 @@ SettingsPanel::SettingsPanel(const Links &links)
     , profileFiles_(path_PNG, Prompts::Current())
 {
     CreateControls();
-    adapters_ = std::make_unique<Adapters>(*this);
+    controls_ = std::make_unique<ProfileControls>(
+        *suiComboBox_Profile, *suiComboBox_VideoFormat, *suiSpinEdit_VideoBitRate,
+        std::initializer_list<ProfileControls::FamilyList>{{FormatFamily::VideoResolution, suiComboBox_Resolution},
+                                                           {FormatFamily::VideoFrameRate, suiComboBox_VideoFrameRate},
+                                                           {FormatFamily::AudioBitrate, suiComboBox_AudioBitRate},
+                                                           {FormatFamily::AudioVolume, suiComboBox_Volume}});
     if (links_.clips) {
         links_.clips->SetOutputNamer([this](int position) {
             return OutputNameOf(position, i_OutputPSPSerialNumber, FirstVideoFormatSelected());
@@ -83,35 +48,26 @@ SettingsPanel::~SettingsPanel() = default;
 void SettingsPanel::CreateControls()
 {
     QWidget *w = links_.window;
-    Label1 = caption(w, L::Label1, QStringLiteral("Profile :"));
-    suiComboBox_Profile = dropDown(w, L::suiComboBox_Profile);
-    Label9 = caption(w, L::Label9, QStringLiteral("File Title :"));
-    suiEdit_DVDName = new TsuiEdit(w);
-    suiEdit_DVDName->setGeometry(L::suiEdit_DVDName);
-    suiEdit_DVDName->setBorderColor(Qt::black);
-    suiEdit_DVDName->setColor(FieldColour);
+    Label1 = newCaption(w, QStringLiteral("Profile :"), L::Label1);
+    suiComboBox_Profile = newDropDown(w, L::suiComboBox_Profile, MainField, DropDownButton);
+    Label9 = newCaption(w, QStringLiteral("File Title :"), L::Label9);
+    suiEdit_DVDName = newTextField(w, L::suiEdit_DVDName, MainField);
 
-    Label12 = caption(w, L::Label12, QStringLiteral("Video Format :"));
-    suiComboBox_VideoFormat = dropDown(w, L::suiComboBox_VideoFormat);
-    Label3 = caption(w, L::Label3, QStringLiteral("Video Resolution :"));
-    suiComboBox_Resolution = dropDown(w, L::suiComboBox_Resolution);
-    Label4 = caption(w, L::Label4, QStringLiteral("Video Frame Rate :"));
-    suiComboBox_VideoFrameRate = dropDown(w, L::suiComboBox_VideoFrameRate);
+    Label12 = newCaption(w, QStringLiteral("Video Format :"), L::Label12);
+    suiComboBox_VideoFormat = newDropDown(w, L::suiComboBox_VideoFormat, MainField, DropDownButton);
+    Label3 = newCaption(w, QStringLiteral("Video Resolution :"), L::Label3);
+    suiComboBox_Resolution = newDropDown(w, L::suiComboBox_Resolution, MainField, DropDownButton);
+    Label4 = newCaption(w, QStringLiteral("Video Frame Rate :"), L::Label4);
+    suiComboBox_VideoFrameRate = newDropDown(w, L::suiComboBox_VideoFrameRate, MainField, DropDownButton);
 
-    Label5 = caption(w, L::Label5, QStringLiteral("Video Quality :"));
-    suiSpinEdit_VideoBitRate = new TsuiSpinEdit(w);
-    suiSpinEdit_VideoBitRate->setGeometry(L::suiSpinEdit_VideoBitRate);
-    suiSpinEdit_VideoBitRate->setUIStyle(UIStyle::WinXP);
-    suiSpinEdit_VideoBitRate->setBorderColor(Qt::black);
-    suiSpinEdit_VideoBitRate->setColor(FieldColour);
-    suiSpinEdit_VideoBitRate->setIncrement(1);
-    suiSpinEdit_VideoBitRate->setValue(812);
-    Label10 = caption(w, L::Label10, QStringLiteral("Kbps"));
-    Label6 = caption(w, L::Label6, QStringLiteral("Audio Quality :"));
-    suiComboBox_AudioBitRate = dropDown(w, L::suiComboBox_AudioBitRate);
-    Label2 = caption(w, L::Label2, QStringLiteral("Kbps"));
+    Label5 = newCaption(w, QStringLiteral("Video Quality :"), L::Label5);
+    suiSpinEdit_VideoBitRate = newVideoBitRateField(w, L::suiSpinEdit_VideoBitRate, MainField, 0, 0);
+    Label10 = newCaption(w, QStringLiteral("Kbps"), L::Label10);
+    Label6 = newCaption(w, QStringLiteral("Audio Quality :"), L::Label6);
+    suiComboBox_AudioBitRate = newDropDown(w, L::suiComboBox_AudioBitRate, MainField, DropDownButton);
+    Label2 = newCaption(w, QStringLiteral("Kbps"), L::Label2);
 
-    Label8 = caption(w, L::Label8, QStringLiteral("Volume :"));
+    Label8 = newCaption(w, QStringLiteral("Volume :"), L::Label8);
     suiTrackBar_Volume = new TsuiTrackBar(w);
     suiTrackBar_Volume->setUIStyle(UIStyle::BlueGlass);
     suiTrackBar_Volume->setTransparent(true);
@@ -123,8 +79,8 @@ void SettingsPanel::CreateControls()
     suiTrackBar_Volume->setPosition(0);
     suiTrackBar_Volume->setPageSize(2);
     suiTrackBar_Volume->setLineSize(1);
-    Label_DB = caption(w, L::Label_DB, QStringLiteral("db."));
-    suiComboBox_Volume = dropDown(w, L::suiComboBox_Volume);
+    Label_DB = newCaption(w, QStringLiteral("db."), L::Label_DB);
+    suiComboBox_Volume = newDropDown(w, L::suiComboBox_Volume, MainField, DropDownButton);
     suiComboBox_Volume->hide();
 
     connect(suiComboBox_VideoFormat, &TsuiComboBox::OnChange, this, &SettingsPanel::suiComboBox_VideoFormatChange);
@@ -160,35 +116,22 @@ bool SettingsPanel::FirstVideoFormatSelected() const
 
 ChoiceList &SettingsPanel::profileList()
 {
-    return adapters_->profile;
+    return controls_->profileList();
 }
 
 ChoiceList &SettingsPanel::videoFormatList()
 {
-    return adapters_->videoFormat;
+    return controls_->videoFormatList();
 }
 
 ChoiceList *SettingsPanel::formatList(FormatFamily family)
 {
-    switch (family) {
-    case FormatFamily::VideoResolution:
-        return &adapters_->resolution;
-    case FormatFamily::VideoFrameRate:
-        return &adapters_->frameRate;
-    case FormatFamily::AudioBitrate:
-        return &adapters_->audioBitRate;
-    case FormatFamily::AudioVolume:
-        return &adapters_->volume;
-    case FormatFamily::VideoAspect:
-    case FormatFamily::AudioSampleRate:
-        break;
-    }
-    return nullptr;
+    return controls_->formatList(family);
 }
 
 NumberField &SettingsPanel::videoBitRateField()
 {
-    return adapters_->videoBitRate;
+    return controls_->videoBitRateField();
 }
 
 void SettingsPanel::formatListsEnabled(bool enabled)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class ClipList;
+class ProfileControls;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -91,6 +92,5 @@ private:
 
     Links links_;
     ProfileFiles profileFiles_;
-    struct Adapters;
-    std::unique_ptr<Adapters> adapters_;
+    std::unique_ptr<ProfileControls> controls_;
 };

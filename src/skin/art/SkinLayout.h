@@ -45,15 +45,34 @@ inline constexpr QRect Panel_Bar{527, 0, 19, 144};
 inline constexpr QSize Image_BarBack{19, 146};
 inline constexpr QSize Image_Bar{17, 20};
 inline constexpr QPoint Image_BarStart{2, 2};
+inline constexpr int BarThumbMax = Panel_Bar.height() - Image_Bar.height();  // the thumb's lowest top
 inline constexpr QSize Image_Chk{30, 15};
-inline constexpr int RowHeight = 17;
-inline constexpr int RowPitch = 18;
+inline constexpr QSize TickBox{15, 15};  // each half of Image_Chk: unticked left, ticked right
 inline constexpr int VisibleRows = 8;
-// Left edges of the list's column headings, relative to Panel_Info.
-inline constexpr int ColumnName = 0;
-inline constexpr int ColumnInfo = 120;
-inline constexpr int ColumnDuration = 354;
-inline constexpr int ColumnOutput = 453;
+
+// A clip row, 792 wide of which the list shows the first 527, and its labels relative to it. Each
+// label has a column of its own, as wide as the longest text it holds at the windows' font
+// ("Video Length : 23:59:59", "Video Size : 7680X4320", "Beginning", "24:00:00", "MAQ70001.MP4"),
+// so no text runs into the next and none is cut by the list's edge. Names of any length are
+// elided in theirs.
+inline constexpr QSize Row{792, 17};
+inline constexpr int RowHeight = Row.height();
+inline constexpr int RowPitch = 18;  // one pixel of background between rows
+inline constexpr QRect TickImage{1, 1, 15, 15};
+inline constexpr QRect TickCell{1, 0, 20, RowHeight};
+inline constexpr QRect NameLabel{0, 0, 96, RowHeight};
+inline constexpr QRect LengthLabel{99, 0, 120, RowHeight};
+inline constexpr QRect SizeLabel{222, 0, 119, RowHeight};
+inline constexpr QRect AudioLabel{222, 0, 58, RowHeight};     // never shown for clips from files
+inline constexpr QRect SubtitleLabel{283, 0, 58, RowHeight};  // likewise
+inline constexpr QRect StartLabel{344, 0, 51, RowHeight};
+inline constexpr QRect EndLabel{398, 0, 45, RowHeight};
+inline constexpr QRect OutputLabel{447, 0, 80, RowHeight};
+// Left edges of the list's column headings, relative to Panel_Info: over the labels they head.
+inline constexpr int ColumnName = NameLabel.left();
+inline constexpr int ColumnInfo = LengthLabel.left();
+inline constexpr int ColumnDuration = StartLabel.left();
+inline constexpr int ColumnOutput = OutputLabel.left();
 inline constexpr int HeadingTop = 89;  // client y of the headings' band, above Panel_Info
 
 // Trim times and the output folder.
@@ -91,18 +110,82 @@ inline constexpr QRect SettingsArea{56, 340, 682, 96};
 
 inline constexpr QRect StartConvert{753, 341, 99, 99};
 
-// The adding progress panel and its bar.
+// The adding progress panel; its caption, bar and percentage relative to it. A bar runs from 0 to
+// ProgressTravel pixels wide, here and in the conversion window.
 inline constexpr QRect Panel_AddProgress{404, 146, 348, 71};
+inline constexpr QRect AddProgressCaption{20, 12, 300, 20};
 inline constexpr QRect Panel_Progress1{20, 39, 271, 6};
+inline constexpr QRect AddProgressPercent{292, 32, 30, 20};
+inline constexpr QRect AddProgressPercentSign{324, 32, 16, 20};
+inline constexpr int ProgressTravel = 270;
 
 // The intro picture, which covers the preview and the list while the list is empty.
 inline constexpr QRect Panel_Intro{8, 71, 851, 256};
 
-// Audio and subtitle selectors, kept outside the visible client area.
+// Audio and subtitle selectors with their captions, kept outside the visible client area.
+inline constexpr QRect Label_Audio{-69, 480, 38, 21};
 inline constexpr QRect suiComboBox_Audio{-29, 480, 98, 21};
+inline constexpr QRect Label_Subtitle{75, 480, 50, 21};
 inline constexpr QRect suiComboBox_Subtitle{127, 480, 98, 21};
 
 } // namespace MainFormLayout
+
+namespace OptionFormLayout {
+
+inline constexpr QSize Window{437, 577};
+inline constexpr int TitleBarHeight = 27;
+inline constexpr int CornerRadius = 12;
+
+inline constexpr QRect Close{375, 2, 46, 18};
+inline constexpr QRect OK{271, 498, 62, 26};
+inline constexpr QRect Cancel{343, 498, 62, 26};
+
+// Tabs: only the Output tab is ever shown.
+inline constexpr QRect TabOutput{31, 60, 79, 32};
+inline constexpr QRect TabInput{-73, 546, 86, 32};
+inline constexpr QRect TabSystem{-73, 542, 79, 29};
+
+inline constexpr QRect PageOutput{27, 91, 370, 363};
+inline constexpr QRect PageInput{27, 91, 370, 363};
+inline constexpr QRect PageSystem{35, 115, 370, 363};
+
+inline constexpr QRect HiddenVolume{17, 614, 64, 21};
+
+// Output page.
+inline constexpr QPoint LabelProfile{8, 20};
+inline constexpr QRect Profile{8, 40, 353, 21};
+inline constexpr QPoint LabelVideoFormat{30, 81};
+inline constexpr QRect VideoFormat{241, 78, 88, 21};
+inline constexpr QPoint LabelAspectRatio{30, 113};
+inline constexpr QRect AspectRatio{242, 110, 87, 21};
+inline constexpr QPoint LabelResolution{30, 145};
+inline constexpr QRect Resolution{242, 142, 87, 21};
+inline constexpr QPoint LabelFrameRate{30, 177};
+inline constexpr QRect FrameRate{241, 174, 88, 21};
+inline constexpr QPoint LabelVideoBitRate{30, 210};
+inline constexpr QRect VideoBitRate{241, 206, 64, 21};
+inline constexpr QPoint LabelVideoKbps{311, 210};
+inline constexpr QPoint LabelAudioBitRate{30, 242};
+inline constexpr QRect AudioBitRate{242, 238, 63, 21};
+inline constexpr QPoint LabelAudioKbps{311, 242};
+inline constexpr QPoint LabelSampleRate{30, 274};
+inline constexpr QRect SampleRate{242, 270, 63, 21};
+inline constexpr QPoint LabelSampleUnit{311, 274};
+inline constexpr QPoint LabelProfileName{30, 322};
+inline constexpr QRect ProfileName{105, 320, 144, 19};
+inline constexpr QRect Add{266, 318, 42, 20};
+inline constexpr QRect Del{312, 318, 42, 20};
+
+// Input page.
+inline constexpr QPoint LabelAudLang{22, 49};
+inline constexpr QRect AudLang{216, 46, 105, 21};
+inline constexpr QPoint LabelSubLang{22, 89};
+inline constexpr QRect SubLang{216, 86, 105, 21};
+inline constexpr QPoint LabelOutputFolder{22, 124};
+inline constexpr QRect OutputFolder{22, 152, 246, 19};
+inline constexpr QRect Browse{284, 149, 62, 26};
+
+} // namespace OptionFormLayout
 
 namespace ProcessFormLayout {
 
@@ -127,6 +210,7 @@ inline constexpr QRect WideValue{140, 0, 236, RowHeight};
 inline constexpr QRect InfoArea{16, 38, 366, 158};
 
 inline constexpr QRect Panel_Progress{50, 214, 271, 6};
+inline constexpr int ProgressTravel = MainFormLayout::ProgressTravel;
 inline constexpr QRect ProgressTrack{48, 212, 275, 10};
 inline constexpr QRect Label_Percent{326, 207, 30, 18};
 inline constexpr QRect PercentSign{356, 207, 16, 18};
@@ -152,3 +236,12 @@ inline constexpr QRect Maker{80, 86, 200, 16};
 inline constexpr QRect Site{80, 104, 200, 16};
 
 } // namespace AboutFormLayout
+
+// Sizes of the input controls' style pictures.
+namespace SkinKitLayout {
+
+inline constexpr QSize TrackBarBar{32, 6};
+inline constexpr QSize TrackBarThumb{11, 20};
+inline constexpr QSize ComboXPButton{17, 17};
+
+} // namespace SkinKitLayout

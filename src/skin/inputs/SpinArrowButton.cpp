@@ -1,5 +1,7 @@
 #include "SpinArrowButton.h"
 
+#include "skin/art/SkinPalette.h"
+
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,10 +63,11 @@ void SpinArrowButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect face = rect().adjusted(0, 0, -1, -1);
     QLinearGradient fill(0, 0, 0, height());
-    fill.setColorAt(0, pressed_ ? QColor(176, 194, 230) : QColor(240, 244, 252));
-    fill.setColorAt(1, pressed_ ? QColor(204, 216, 240) : QColor(198, 212, 238));
+    using namespace SkinPalette;
+    fill.setColorAt(0, QColor::fromRgb(pressed_ ? SpinPressedTop : SpinFaceTop));
+    fill.setColorAt(1, QColor::fromRgb(pressed_ ? SpinPressedBottom : SpinFaceBottom));
     painter.fillRect(face, fill);
-    painter.setPen(QColor(134, 156, 196));
+    painter.setPen(QColor::fromRgb(SpinEdge));
     painter.drawRect(face);
 
     const QColor arrow = isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128);

@@ -1,82 +1,29 @@
 #include "StylePictures.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
+#include "skin/SkinPictures.h"
+#include "skin/art/SkinPictureNames.h"
+
+namespace N = SkinPictureName;
 
 namespace {
-QColor mix(const QColor &a, const QColor &b, qreal t)
+QImage trackBarPicture(UIStyle style, const char *suffix)
 {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t);
+    return skinPicture(QLatin1String(N::TrackBarPrefix) + QLatin1String(N::StyleNames[int(style)])
+                       + QLatin1String(suffix));
 }
 }
 
 QImage trackBarBarPicture(UIStyle style)
 {
-    // A recessed groove for a dark skin: shadowed top edge, tinted floor, a faint lit lip below.
-    const QColor accent = uiStyleColors(style).accent;
-    QImage bar(32, 6, QImage::Format_ARGB32_Premultiplied);
-    bar.fill(Qt::transparent);
-    QPainter p(&bar);
-    p.setPen(Qt::NoPen);
-    p.fillRect(0, 0, 32, 1, QColor(12, 14, 18));
-    QLinearGradient floor(0, 1, 0, 5);
-    floor.setColorAt(0, mix(QColor(24, 28, 34), accent, 0.25));
-    floor.setColorAt(1, mix(QColor(40, 46, 56), accent, 0.45));
-    p.fillRect(0, 1, 32, 4, floor);
-    p.fillRect(0, 5, 32, 1, QColor(255, 255, 255, 46));
-    return bar;
+    return trackBarPicture(style, N::TrackBarBarSuffix);
 }
 
 QImage trackBarThumbPicture(UIStyle style)
 {
-    const QColor accent = uiStyleColors(style).accent;
-    QImage thumb(kTrackBarThumbSize, QImage::Format_ARGB32_Premultiplied);
-    thumb.fill(Qt::transparent);
-    QPainter p(&thumb);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF body(0.5, 0.5, kTrackBarThumbSize.width() - 1.0, kTrackBarThumbSize.height() - 1.0);
-
-    QLinearGradient glass(body.topLeft(), body.topRight());
-    glass.setColorAt(0.0, mix(accent, Qt::white, 0.55));
-    glass.setColorAt(0.45, accent);
-    glass.setColorAt(1.0, mix(accent, Qt::black, 0.45));
-    p.setPen(QPen(mix(accent, Qt::black, 0.7), 1));
-    p.setBrush(glass);
-    p.drawRoundedRect(body, 3, 3);
-
-    // Gloss on the upper half, then three grip lines across the middle.
-    QPainterPath gloss;
-    gloss.addRoundedRect(body.adjusted(1.5, 1.5, -1.5, -body.height() / 2), 2, 2);
-    p.fillPath(gloss, QColor(255, 255, 255, 70));
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (int y : {8, 10, 12}) {
-        p.setPen(QColor(0, 0, 0, 90));
-        p.drawLine(3, y, 7, y);
-        p.setPen(QColor(255, 255, 255, 110));
-        p.drawLine(3, y + 1, 7, y + 1);
-    }
-    return thumb;
+    return trackBarPicture(style, N::TrackBarThumbSuffix);
 }
 
-QImage comboXPButtonPicture(QSize size)
+QImage comboXPButtonPicture()
 {
-    QImage face(size, QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
-    QPainter p(&face);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, size.height());
-    fill.setColorAt(0, QColor(233, 240, 255));
-    fill.setColorAt(1, QColor(185, 205, 248));
-    p.setPen(QPen(QColor(160, 183, 231), 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1.0, size.height() - 1.0), 2, 2);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(77, 97, 133));
-    p.setBrush(QColor(77, 97, 133));
-    const int x = size.width() / 2 - 3;
-    const int y = size.height() / 2 - 1;
-    p.drawPolygon(QPolygon({QPoint(x, y), QPoint(x + 6, y), QPoint(x + 3, y + 3)}));
-    return face;
+    return skinPicture(QLatin1String(N::ComboXPButton));
 }

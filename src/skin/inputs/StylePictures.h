@@ -3,16 +3,14 @@
 #include "UIStyle.h"
 
 #include <QImage>
-#include <QSize>
 
-// The pictures each style supplies, drawn by code so they scale with no asset to drift from.
+// The pictures each style supplies, drawn by the picture generator.
 
 // The slider's groove, spread over the control's width when painted.
 QImage trackBarBarPicture(UIStyle style);
 
 // The slider's thumb, 11 x 20, transparent around its rounded outline.
 QImage trackBarThumbPicture(UIStyle style);
-inline constexpr QSize kTrackBarThumbSize{11, 20};
 
-// The built-in drop-down button face of the WinXP style, arrow included.
-QImage comboXPButtonPicture(QSize size);
+// The built-in drop-down button face of the WinXP style, arrow included; stretched over the button.
+QImage comboXPButtonPicture();

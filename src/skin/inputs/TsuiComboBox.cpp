@@ -116,7 +116,7 @@ void TsuiComboBox::paintEvent(QPaintEvent *)
 void TsuiComboBox::paintButton(QPainter &painter, const QRect &button) const
 {
     if (uiStyle_ == UIStyle::WinXP) {
-        painter.drawImage(button, comboXPButtonPicture(button.size()));
+        painter.drawImage(button, comboXPButtonPicture());
         return;
     }
     painter.fillRect(button, buttonColor_);

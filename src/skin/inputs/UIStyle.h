@@ -10,7 +10,6 @@ struct UIStyleColors {
     QColor border;
     QColor button;  // face of a drop-down list's button
     QColor arrow;
-    QColor accent;  // tint of the drawn slider pictures
 };
 
 UIStyleColors uiStyleColors(UIStyle style);

@@ -6,8 +6,23 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <utility>
+
 namespace SkinArt {
 namespace {
+
+TextOverflow overflowHandler;
+
+void checkFits(const QString &text, const QFont &font, const QRect &rect, int flags)
+{
+    if (!overflowHandler)
+        return;
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, rect.width(), 100000), flags, text);
+    // A word wider than the place sticks out of a wrapped text too.
+    if (needed.width() > rect.width() || needed.height() > rect.height())
+        overflowHandler(text, needed.size(), rect.size());
+}
 
 QColor withAlpha(QRgb rgb, int alpha)
 {
@@ -86,18 +101,29 @@ void drawFace(QPainter &p, const QRectF &r, qreal radius, ButtonState state)
     p.drawPath(path);
 }
 
-} // namespace
+// Room left between a caption and a button's edges.
+constexpr int ButtonPadding = 3;
 
-const char *stateName(ButtonState state)
+int captionWidth(const QString &caption, int pixelSize)
 {
-    switch (state) {
-    case ButtonState::Hover: return "hover";
-    case ButtonState::Down: return "down";
-    case ButtonState::Disabled: return "disabled";
-    case ButtonState::Normal: break;
-    }
-    return "normal";
+    return QFontMetrics(font(pixelSize, true)).horizontalAdvance(caption);
 }
+
+// A glyph and a caption side by side, centred on a button: the glyph's left, and the caption's
+// place, as wide as all the room the caption has.
+struct Beside {
+    int glyphLeft;
+    QRect caption;
+};
+
+Beside besideGlyph(QSize button, int glyph, int gap, int textWidth, int shift)
+{
+    const int room = button.width() - 2 * ButtonPadding - glyph - gap;
+    const int left = (button.width() - glyph - gap - qMin(textWidth, room)) / 2 + shift;
+    return {left, QRect(left + glyph + gap, shift, room, button.height())};
+}
+
+} // namespace
 
 QFont font(int pixelSize, bool bold)
 {
@@ -188,21 +214,27 @@ void drawFieldFrame(QPainter &p, const QRect &controlRect)
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRect r = controlRect.adjusted(-1, -1, 1, 1);
     p.fillRect(r, QColor::fromRgb(0xFF07090C));
-    p.fillRect(controlRect, QColor::fromRgb(Colour::Field));
+    p.fillRect(controlRect, QColor::fromRgb(Colour::MainField));
     p.setPen(QColor::fromRgb(Colour::WellEdge));
     p.drawLine(r.bottomLeft() + QPoint(1, 1), r.bottomRight() + QPoint(0, 1));
     p.restore();
 }
 
+void setTextOverflowHandler(TextOverflow handler)
+{
+    overflowHandler = std::move(handler);
+}
+
 void drawText(QPainter &p, const QRect &rect, const QString &text, QRgb colour, int pixelSize,
-              bool bold, Qt::Alignment align)
+              bool bold, int flags)
 {
     p.save();
     p.setFont(font(pixelSize, bold));
+    checkFits(text, p.font(), rect, flags);
     p.setPen(withAlpha(0xFF000000, 140));
-    p.drawText(rect.translated(0, 1), align, text);
+    p.drawText(rect.translated(0, 1), flags, text);
     p.setPen(QColor::fromRgb(colour));
-    p.drawText(rect, align, text);
+    p.drawText(rect, flags, text);
     p.restore();
 }
 
@@ -320,12 +352,10 @@ QImage toolButton(const QImage &background, ButtonState state, Glyph glyph, cons
                                                : state == ButtonState::Normal ? Colour::AccentLight
                                                                               : Colour::Text);
     const int glyphSize = 12;
-    const int textWidth = QFontMetrics(font(12, true)).horizontalAdvance(caption);
-    const int contentWidth = glyphSize + 7 + textWidth;
-    const int left = (image.width() - contentWidth) / 2 + s;
-    drawGlyph(p, glyph, QRectF(left, (image.height() - glyphSize) / 2.0 + s, glyphSize, glyphSize), glyphColour);
-    drawText(p, QRect(left + glyphSize + 7, s, textWidth + 2, image.height()), caption, face.text, 12,
-             true, Qt::AlignLeft | Qt::AlignVCenter);
+    const Beside place = besideGlyph(image.size(), glyphSize, 7, captionWidth(caption, 12), s);
+    drawGlyph(p, glyph, QRectF(place.glyphLeft, (image.height() - glyphSize) / 2.0 + s, glyphSize, glyphSize),
+              glyphColour);
+    drawText(p, place.caption, caption, face.text, 12, true, Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
 
@@ -408,7 +438,8 @@ QImage smallButton(const QImage &background, ButtonState state, Glyph glyph, con
         drawGlyph(p, glyph, QRectF((image.width() - g) / 2 + s, (image.height() - g) / 2 + s, g, g),
                   QColor::fromRgb(face.text));
     } else {
-        drawText(p, image.rect().translated(s, s), caption, face.text, 10, true);
+        drawText(p, image.rect().adjusted(ButtonPadding, 0, -ButtonPadding, 0).translated(s, s), caption, face.text,
+                 10, true);
     }
     return image;
 }
@@ -421,13 +452,11 @@ QImage keyedButton(QSize size, ButtonState state, Glyph glyph, const QString &ca
     drawFace(p, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5), 6, state);
     const Face face = faceFor(state);
     const int s = face.shift;
-    const int g = 11, gap = 4;
-    const int textWidth = QFontMetrics(font(10, true)).horizontalAdvance(caption);
-    const int left = (size.width() - g - gap - textWidth) / 2 + s;
-    drawGlyph(p, glyph, QRectF(left, (size.height() - g) / 2.0 + s, g, g * 0.85),
+    const int g = 11;
+    const Beside place = besideGlyph(size, g, 4, captionWidth(caption, 10), s);
+    drawGlyph(p, glyph, QRectF(place.glyphLeft, (size.height() - g) / 2.0 + s, g, g * 0.85),
               QColor::fromRgb(0xFFF2C14E));
-    drawText(p, QRect(left + g + gap, s, textWidth + 2, size.height()), caption, face.text, 10, true,
-             Qt::AlignLeft | Qt::AlignVCenter);
+    drawText(p, place.caption, caption, face.text, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
     p.end();
     return hardenOnKey(canvas, face.border);
 }

@@ -1,6 +1,6 @@
-#include "WidgetChoiceLists.h"
+#include "profilecontrols/WidgetChoiceLists.h"
 
-#include "TsuiSpinEdit.h"
+#include "skin/inputs/TsuiSpinEdit.h"
 
 #include <QComboBox>
 
