@@ -6,22 +6,25 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include <utility>
-
 namespace SkinArt {
 namespace {
 
-TextOverflow overflowHandler;
+QStringList *overflows = nullptr;  // collecting while textsThatDoNotFit runs
 
 void checkFits(const QString &text, const QFont &font, const QRect &rect, int flags)
 {
-    if (!overflowHandler)
+    if (!overflows)
         return;
     const QFontMetrics metrics(font);
     const QRect needed = metrics.boundingRect(QRect(0, 0, rect.width(), 100000), flags, text);
     // A word wider than the place sticks out of a wrapped text too.
     if (needed.width() > rect.width() || needed.height() > rect.height())
-        overflowHandler(text, needed.size(), rect.size());
+        *overflows << QStringLiteral("\"%1\" needs %2 x %3 pixels and has %4 x %5")
+                          .arg(text)
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(rect.width())
+                          .arg(rect.height());
 }
 
 QColor withAlpha(QRgb rgb, int alpha)
@@ -220,9 +223,13 @@ void drawFieldFrame(QPainter &p, const QRect &controlRect)
     p.restore();
 }
 
-void setTextOverflowHandler(TextOverflow handler)
+QStringList textsThatDoNotFit(const std::function<void()> &draw)
 {
-    overflowHandler = std::move(handler);
+    QStringList found;
+    overflows = &found;
+    draw();
+    overflows = nullptr;
+    return found;
 }
 
 void drawText(QPainter &p, const QRect &rect, const QString &text, QRgb colour, int pixelSize,

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -45,10 +46,9 @@ void drawFieldFrame(QPainter &painter, const QRect &controlRect);
 void drawText(QPainter &painter, const QRect &rect, const QString &text, QRgb colour,
               int pixelSize, bool bold = false, int flags = Qt::AlignCenter);
 
-// Every text drawn into a picture must fit its place: one that does not is handed to the handler
-// with the size it needs and the size it has. The generator refuses such a picture.
-using TextOverflow = std::function<void(const QString &text, QSize needed, QSize room)>;
-void setTextOverflowHandler(TextOverflow handler);
+// Every text drawn into a picture must fit its place. Runs `draw` and returns the texts it drew
+// that did not, each with the size it needs and the size it has; the generator refuses them.
+QStringList textsThatDoNotFit(const std::function<void()> &draw);
 void drawGlyph(QPainter &painter, Glyph glyph, const QRectF &box, const QColor &colour);
 
 // Button pictures are drawn over a copy of the skin under the button so their corners blend in.

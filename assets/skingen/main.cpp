@@ -50,16 +50,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    QStringList overflows;
-    SkinArt::setTextOverflowHandler([&overflows](const QString &text, QSize needed, QSize room) {
-        overflows << QStringLiteral("\"%1\" needs %2 x %3 pixels and has %4 x %5")
-                         .arg(text)
-                         .arg(needed.width())
-                         .arg(needed.height())
-                         .arg(room.width())
-                         .arg(room.height());
-    });
-    const PictureList pictures = allPictures();
+    PictureList pictures;
+    const QStringList overflows = SkinArt::textsThatDoNotFit([&pictures] { pictures = allPictures(); });
     if (!overflows.isEmpty()) {
         std::fprintf(stderr, "texts that do not fit their pictures:\n%s\n", qPrintable(overflows.join(u'\n')));
         return 1;

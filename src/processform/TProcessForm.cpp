@@ -70,6 +70,7 @@ void TProcessForm::CreateInfoRows()
     newLabel(this, QStringLiteral("Current Clip :"), row(L::LeftCaption, 0));
     // A source path can be of any length: shown elided in the middle, whole in the tooltip.
     Label_TitleName = new ElidedLabel(this, Qt::ElideMiddle);
+    Label_TitleName->setObjectName(QStringLiteral("Label_TitleName"));
     Label_TitleName->setGeometry(row(L::WideValue, 0));
     Label_TitleName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     newLabel(this, QStringLiteral("Destination Name :"), row(L::LeftCaption, 1));

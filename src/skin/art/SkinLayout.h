@@ -75,11 +75,12 @@ inline constexpr int ColumnDuration = StartLabel.left();
 inline constexpr int ColumnOutput = OutputLabel.left();
 inline constexpr int HeadingTop = 89;  // client y of the headings' band, above Panel_Info
 
-// Trim times and the output folder.
-inline constexpr QRect Label_Start{310, 286, 60, 18};
-inline constexpr QRect suiEdit_Start{370, 286, 58, 18};
-inline constexpr QRect Label_Stop{434, 286, 50, 18};
-inline constexpr QRect suiEdit_Stop{484, 286, 58, 18};
+// Trim times and the output folder. The time fields hold "00:00:00" and leave their captions the
+// room these need at the windows' font.
+inline constexpr QRect Label_Start{310, 286, 58, 18};
+inline constexpr QRect suiEdit_Start{371, 286, 55, 18};
+inline constexpr QRect Label_Stop{430, 286, 53, 18};
+inline constexpr QRect suiEdit_Stop{487, 286, 55, 18};
 inline constexpr QRect Label_OutputFolder{551, 286, 76, 18};
 inline constexpr QRect suiEdit_OutputFolder{628, 286, 143, 18};
 inline constexpr QRect Browse{783, 283, 64, 24};
@@ -212,7 +213,7 @@ inline constexpr QRect InfoArea{16, 38, 366, 158};
 inline constexpr QRect Panel_Progress{50, 214, 271, 6};
 inline constexpr int ProgressTravel = MainFormLayout::ProgressTravel;
 inline constexpr QRect ProgressTrack{48, 212, 275, 10};
-inline constexpr QRect Label_Percent{326, 207, 30, 18};
+inline constexpr QRect Label_Percent{324, 207, 30, 18};
 inline constexpr QRect PercentSign{356, 207, 16, 18};
 inline constexpr QRect Label_CopyFile{50, 230, 271, 16};
 

@@ -6,7 +6,8 @@
 #include <QLineEdit>
 
 // A text field with the flat skinned look: no system frame, an outer ring in borderColor() and an
-// inner ring in the field's own color().
+// inner ring in the field's own color(). Read-only and without the focus, a text wider than the
+// field (a folder path) shows elided in the middle with "…", and whole in the tooltip.
 //
 // OnChange: every change of the text, typed or set by the program.
 // OnExit: the focus left the field for another control (not a switch to another window).
@@ -25,11 +26,15 @@ public:
     QColor color() const;
     void setColor(const QColor &color);
 
+    // What the field shows of its text when it is not being edited.
+    QString shownText() const;
+
 signals:
     void OnChange();
     void OnExit();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -44,6 +49,8 @@ protected:
     void setRightReserve(int pixels);
 
 private:
+    QRect shownTextArea() const;
+
     UIStyle uiStyle_ = UIStyle::BlueGlass;
     QColor borderColor_;
     bool entered_ = false;
