@@ -1,4 +1,4 @@
-#include "EngineLibrary.h"
+#include "engine/EngineLibrary.h"
 
 #include "core/AppGlobals.h"
 #include "platform/LogCategories.h"

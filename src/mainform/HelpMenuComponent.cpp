@@ -1,10 +1,10 @@
-#include "HelpMenuComponent.h"
+#include "mainform/HelpMenuComponent.h"
 
-#include "TForm_About.h"
-#include "TsuiImageButton.h"
+#include "about/TForm_About.h"
 #include "core/AppGlobals.h"
 #include "core/ErrorReport.h"
 #include "platform/UrlOpener.h"
+#include "skin/TsuiImageButton.h"
 #include "skin/art/SkinPalette.h"
 
 #include <QCursor>

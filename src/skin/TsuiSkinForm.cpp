@@ -1,6 +1,6 @@
-#include "TsuiSkinForm.h"
+#include "skin/TsuiSkinForm.h"
 
-#include "SkinShape.h"
+#include "skin/SkinShape.h"
 #include "skin/art/SkinPalette.h"
 
 #include <QMouseEvent>

@@ -2,9 +2,9 @@
 // handler reaches the question, with the error's own message above it, and Yes mails it.
 #include "RecordingUrlOpener.h"
 #include "ScriptedPrompts.h"
-#include "skin/ImageButtons.h"
-#include "TsuiImageButton.h"
 #include "core/AppGlobals.h"
+#include "skin/ImageButtons.h"
+#include "skin/TsuiImageButton.h"
 #include "skin/art/SkinPictureNames.h"
 
 #include <QTest>

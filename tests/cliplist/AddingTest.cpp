@@ -1,7 +1,7 @@
 #include "ClipListFixture.h"
 
-#include "ClipAdder.h"
 #include "core/TextHelpers.h"
+#include "mainform/cliplist/ClipAdder.h"
 
 #include <QMimeData>
 #include <QTest>

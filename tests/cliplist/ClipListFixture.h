@@ -1,18 +1,18 @@
 #pragma once
 
-#include "AddProgressPanel.h"
-#include "ClipListComponent.h"
-#include "ClipListMenu.h"
-#include "ClipListView.h"
-#include "ClipRow.h"
-#include "FakeVolumes.h"
-#include "TLabelInfo.h"
-#include "core/AppGlobals.h"
-#include "core/ClipList.h"
 #include "FakeEngineControl.h"
 #include "FakeEngineInstall.h"
-#include "platform/WindowMessage.h"
+#include "FakeVolumes.h"
 #include "ScriptedPrompts.h"
+#include "core/AppGlobals.h"
+#include "core/ClipList.h"
+#include "mainform/cliplist/AddProgressPanel.h"
+#include "mainform/cliplist/ClipListComponent.h"
+#include "mainform/cliplist/ClipListMenu.h"
+#include "mainform/cliplist/ClipListView.h"
+#include "mainform/cliplist/ClipRow.h"
+#include "mainform/cliplist/TLabelInfo.h"
+#include "platform/WindowMessage.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ClipTexts.h"
+#include "mainform/cliplist/ClipTexts.h"
 
 #include "abi/DVDEncoder.h"
 

@@ -1,8 +1,8 @@
 #include "ClipListFixture.h"
 
-#include "ClipListMenu.h"
-#include "ClipScrollBar.h"
 #include "core/OutputNames.h"
+#include "mainform/cliplist/ClipListMenu.h"
+#include "mainform/cliplist/ClipScrollBar.h"
 
 #include <QAction>
 #include <QDir>

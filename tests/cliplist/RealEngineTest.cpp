@@ -1,14 +1,14 @@
 // The list with the engine library of the application folder and media made by the ffmpeg tool,
 // as a new user meets it: real files of different kinds, names with blanks, quotes and accents.
 // Leaves a screenshot of the main window (cliplist-real-engine.png) in the test's folder.
-#include "ClipListComponent.h"
-#include "ClipListView.h"
-#include "ClipRow.h"
 #include "ScriptedPrompts.h"
-#include "TLabelInfo.h"
-#include "TMainForm.h"
-#include "TsuiImageButton.h"
 #include "core/AppGlobals.h"
+#include "mainform/TMainForm.h"
+#include "mainform/cliplist/ClipListComponent.h"
+#include "mainform/cliplist/ClipListView.h"
+#include "mainform/cliplist/ClipRow.h"
+#include "mainform/cliplist/TLabelInfo.h"
+#include "skin/TsuiImageButton.h"
 
 #include <QDir>
 #include <QFile>

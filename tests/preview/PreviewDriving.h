@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ClipListComponent.h"
-#include "ClipListView.h"
-#include "ClipRow.h"
-#include "TMainForm.h"
-#include "TsuiImageButton.h"
+#include "mainform/TMainForm.h"
+#include "mainform/cliplist/ClipListComponent.h"
+#include "mainform/cliplist/ClipListView.h"
+#include "mainform/cliplist/ClipRow.h"
+#include "skin/TsuiImageButton.h"
 
 #include <QCoreApplication>
 #include <QLabel>

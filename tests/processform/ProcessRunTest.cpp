@@ -1,11 +1,11 @@
 // The conversion window through a run on the scripted engine: its labels and progress, the Stop
 // button and its question, the outcome boxes and the refusal to close during the run.
-#include "ScriptedRun.h"
 #include "ModalRun.h"
-#include "PictureBox.h"
 #include "QtPrinting.h"
 #include "ScriptedPrompts.h"
-#include "TsuiImageButton.h"
+#include "ScriptedRun.h"
+#include "skin/PictureBox.h"
+#include "skin/TsuiImageButton.h"
 #include "skin/art/SkinLayout.h"
 
 #include <QDir>

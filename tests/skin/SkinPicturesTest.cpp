@@ -1,8 +1,8 @@
+#include "skin/SkinPictures.h"
+#include "skin/SkinShape.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
-#include "skin/SkinPictures.h"
-#include "skin/SkinShape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ComboButtonGeometry.h"
-#include "StylePictures.h"
-#include "TsuiComboBox.h"
-#include "TsuiMaskEdit.h"
-#include "TsuiSpinEdit.h"
-#include "TsuiTrackBar.h"
+#include "skin/inputs/ComboButtonGeometry.h"
+#include "skin/inputs/StylePictures.h"
+#include "skin/inputs/TsuiComboBox.h"
+#include "skin/inputs/TsuiMaskEdit.h"
+#include "skin/inputs/TsuiSpinEdit.h"
+#include "skin/inputs/TsuiTrackBar.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
-#include "ClipAdder.h"
+#include "mainform/cliplist/ClipAdder.h"
 
-#include "AddProgressPanel.h"
-#include "ClipFromFile.h"
 #include "core/ClipList.h"
+#include "mainform/cliplist/AddProgressPanel.h"
+#include "mainform/cliplist/ClipFromFile.h"
 #include "platform/Prompts.h"
 
 ClipAdder::ClipAdder(ClipList &clips, AddProgressPanel &progress,

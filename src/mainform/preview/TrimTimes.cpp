@@ -1,10 +1,10 @@
-#include "TrimTimes.h"
+#include "mainform/preview/TrimTimes.h"
 
-#include "TsuiMaskEdit.h"
 #include "core/ClipList.h"
 #include "core/TextHelpers.h"
 #include "core/preview/TimeText.h"
 #include "skin/art/SkinPalette.h"
+#include "skin/inputs/TsuiMaskEdit.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "abi/DVDEncoder.h"
-#include "DeviceFacts.h"
-#include "Volume.h"
+#include "platform/volumes/DeviceFacts.h"
+#include "platform/volumes/Volume.h"
 
 #include <QList>
 #include <QString>

@@ -11,8 +11,8 @@
 // volume; when one change removes and adds mounts, removals are posted first.
 #pragma once
 
-#include "Volume.h"
 #include "abi/DVDEncoder.h"
+#include "platform/volumes/Volume.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "SpinArrowButton.h"
+#include "skin/inputs/SpinArrowButton.h"
 
 #include "skin/art/SkinPalette.h"
 

@@ -1,4 +1,4 @@
-#include "StylePictures.h"
+#include "skin/inputs/StylePictures.h"
 
 #include "skin/SkinPictures.h"
 #include "skin/art/SkinPictureNames.h"

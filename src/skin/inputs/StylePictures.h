@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UIStyle.h"
+#include "skin/inputs/UIStyle.h"
 
 #include <QImage>
 

@@ -1,8 +1,8 @@
-#include "TsuiComboBox.h"
+#include "skin/inputs/TsuiComboBox.h"
 
-#include "ComboButtonGeometry.h"
-#include "FieldBorder.h"
-#include "StylePictures.h"
+#include "skin/inputs/ComboButtonGeometry.h"
+#include "skin/inputs/FieldBorder.h"
+#include "skin/inputs/StylePictures.h"
 
 #include <QAbstractItemView>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
-#include "TsuiEdit.h"
+#include "skin/inputs/TsuiEdit.h"
 
-#include "FieldBorder.h"
+#include "skin/inputs/FieldBorder.h"
 
 #include <QFocusEvent>
 #include <QHelpEvent>

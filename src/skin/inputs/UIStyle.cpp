@@ -1,4 +1,4 @@
-#include "UIStyle.h"
+#include "skin/inputs/UIStyle.h"
 
 #include "skin/art/SkinPalette.h"
 
