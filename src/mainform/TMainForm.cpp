@@ -92,7 +92,7 @@ void TMainForm::CreatePreview()
     Panel_Preview->setGeometry(L::Panel_Preview);
     Panel_Preview->setAutoFillBackground(true);
     QPalette black = Panel_Preview->palette();
-    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::Window, QColor::fromRgb(SkinPalette::PreviewPane));
     Panel_Preview->setPalette(black);
     Image_Preview = new QLabel(Panel_Preview);
     Image_Preview->setGeometry(Panel_Preview->rect());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/art/SkinPalette.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -21,5 +23,5 @@ protected:
 
 private:
     bool transparent_ = true;
-    QColor color_ = QColor(0xC0, 0xC0, 0xC0);
+    QColor color_ = QColor::fromRgb(SkinPalette::PanelFill);
 };

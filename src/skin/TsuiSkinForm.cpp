@@ -46,7 +46,7 @@ void TsuiSkinForm::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (glyph_.isNull()) {
         painter.fillRect(rect(), palette().window());
-        painter.setPen(Qt::black);
+        painter.setPen(QColor::fromRgb(SkinPalette::NoSkinFrame));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }

@@ -1,10 +1,12 @@
-#include "PictureFit.h"
+#include "mainform/cliplist/PictureFit.h"
+
+#include "core/TVideoInfo.h"
 
 #include <cmath>
 
 namespace {
-constexpr int BoxWidth = 240;
-constexpr int BoxHeight = 180;
+constexpr int BoxWidth = TVideoInfo::PictureWidth;
+constexpr int BoxHeight = TVideoInfo::PictureHeight;
 
 int UpToMultipleOf4(int v)
 {

@@ -44,6 +44,17 @@ inline constexpr QRgb ProfileDropDownButton = 0xFFE7E7E7;
 inline constexpr QRgb FieldBorder = 0xFF000000;
 inline constexpr QRgb DropDownArrow = 0xFF000000;
 
+// A disabled drop-down or spin arrow: grey, over a white copy one pixel down and right.
+inline constexpr QRgb DisabledArrow = 0xFF808080;
+inline constexpr QRgb DisabledArrowShadow = 0xFFFFFFFF;
+inline constexpr QRgb SpinArrow = 0xFF000000;
+
+// An opaque panel, and with it a selected clip row: silver. The preview pane behind its picture.
+inline constexpr QRgb PanelFill = 0xFFC0C0C0;
+inline constexpr QRgb PreviewPane = 0xFF000000;
+// The frame a skinned window draws while it has no skin.
+inline constexpr QRgb NoSkinFrame = 0xFF000000;
+
 // The numeric field's arrow buttons: face gradient (top, bottom) and edge, raised and pressed.
 inline constexpr QRgb SpinFaceTop = 0xFFF0F4FC;
 inline constexpr QRgb SpinFaceBottom = 0xFFC6D4EE;

@@ -70,7 +70,7 @@ void SpinArrowButton::paintEvent(QPaintEvent *)
     painter.setPen(QColor::fromRgb(SpinEdge));
     painter.drawRect(face);
 
-    const QColor arrow = isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128);
+    const QColor arrow = QColor::fromRgb(isEnabled() ? SpinArrow : DisabledArrow);
     painter.setPen(arrow);
     painter.setBrush(arrow);
     const int x = width() / 2 - 2 + (pressed_ ? 1 : 0);

@@ -1,5 +1,6 @@
 #include "skin/inputs/TsuiComboBox.h"
 
+#include "skin/art/SkinPalette.h"
 #include "skin/inputs/ComboButtonGeometry.h"
 #include "skin/inputs/FieldBorder.h"
 #include "skin/inputs/StylePictures.h"
@@ -10,7 +11,7 @@
 
 namespace {
 constexpr int kTextIndent = 4;
-const QColor kDisabledArrow(128, 128, 128);
+const QColor kDisabledArrow = QColor::fromRgb(SkinPalette::DisabledArrow);
 }
 
 TsuiComboBox::TsuiComboBox(QWidget *parent)
@@ -136,7 +137,7 @@ void TsuiComboBox::paintArrow(QPainter &painter, const QRect &button) const
     if (isEnabled()) {
         triangle(origin, arrowColor_);
     } else {
-        triangle(origin + QPoint(1, 1), Qt::white);
+        triangle(origin + QPoint(1, 1), QColor::fromRgb(SkinPalette::DisabledArrowShadow));
         triangle(origin, kDisabledArrow);
     }
 }
