@@ -53,6 +53,17 @@ void checkTitle(const QByteArray &bytes, const PspExpectation &e, QStringList &v
         v << "title not in the PSP metadata";
 }
 
+// The video stream's bit rate over the picture's duration, from the sizes of its packets.
+double videoKbps(const QString &file, double seconds)
+{
+    const ToolResult r = runTool("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "packet=size",
+                                             "-of", "csv=p=0", file});
+    qint64 bytes = 0;
+    for (const QByteArray &line : r.output.split('\n'))
+        bytes += line.trimmed().toLongLong();
+    return seconds > 0 ? bytes * 8 / seconds / 1000 : 0;
+}
+
 // The H.264 headers as the trace_headers bitstream filter prints them.
 void checkH264Headers(const QString &file, int frames, QStringList &v)
 {
@@ -100,6 +111,11 @@ QStringList pspViolations(const QString &file, const PspExpectation &e)
     const double videoSeconds = frames / e.frameRate;
     if (std::abs(videoSeconds - e.seconds) > 1.0 / e.frameRate + 1e-6)
         v << QString("video lasts %1 s").arg(videoSeconds);
+    if (e.videoKbps > 0) {
+        const double kbps = videoKbps(file, videoSeconds);
+        if (std::abs(kbps / e.videoKbps - 1) > 0.05)
+            v << QString("video averages %1 kbit/s for %2 asked").arg(kbps, 0, 'f', 1).arg(e.videoKbps);
+    }
 
     if (e.codec == "h264") {
         const QString profile = video["profile"].toString();

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 struct PspExpectation {
     QString codec; // "h264" or "mpeg4"
     int width = 480, height = 272;
@@ -11,8 +13,15 @@ struct PspExpectation {
     double seconds = 3;
     int sampleRate = 48000;
     int mpeg4Level = 0; // the level the header must state
+    int videoKbps = 0;  // the asked video bit rate the file must average within 5 %; 0 = not judged
     QString title;
 };
 
 // Every rule the file breaks, in words; empty when it conforms.
 QStringList pspViolations(const QString &file, const PspExpectation &e);
+
+// Lets gtest print the violations as words instead of bytes.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
