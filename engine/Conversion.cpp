@@ -15,11 +15,24 @@ namespace {
 constexpr auto kStallLimit = std::chrono::seconds(30);
 constexpr int kAacFrameSamples = 1024;
 constexpr int kMaxConsecutiveBadReads = 100;
+// What a stage returns when another one failed first.
+constexpr int kAborted = AVERROR(ECANCELED);
 
 bool sameFile(const std::string &a, const std::string &b)
 {
     std::error_code ec;
     return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// A stage's result, with an allocation that failed turned into an error code.
+template <typename Work>
+int caught(Work &&work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        return AVERROR(ENOMEM);
+    }
 }
 
 bool interlaced(const AVStream *st)
@@ -35,21 +48,51 @@ Conversion::Conversion(const ConversionSettings &settings, RunState &state, Mess
 {
 }
 
+template <typename Work>
+int Conversion::runStage(Work &&work)
+{
+    const int ret = caught(work);
+    if (ret < 0)
+        abortStages();
+    return ret;
+}
+
 int Conversion::run()
 {
     if (setUp() < 0)
         return -1;
     if (window_ && window_->post)
         window_->post(window_, DVDENCODER_MSG_READY, 0, 0);
-    const int read = readSource();
-    const bool stopped = state_.stopRequested();
-    if (read < 0 && !stopped)
+    int filtered = 0, encoded = 0;
+    std::jthread filter, encoder;
+    try {
+        filter = std::jthread([&] { filtered = runStage([this] { return filterVideo(); }); });
+        encoder = std::jthread([&] { encoded = runStage([this] { return encodeStreams(); }); });
+    } catch (...) {
+        abortStages();
         return -1;
-    if (finishStreams(stopped) < 0)
+    }
+    // A read that a stop broke off still ends in a complete, shorter file.
+    int read = caught([this] { return readSource(); });
+    const bool stopped = state_.stopRequested();
+    if (read >= 0 || stopped)
+        read = runStage([&] { return finishReading(stopped); });
+    else
+        abortStages();
+    filter.join();
+    encoder.join();
+    if (read < 0 || filtered < 0 || encoded < 0)
         return -1;
     if (framesEncoded_ == 0 && !stopped)
         return -1;
     return muxer_.finish() < 0 ? -1 : 0;
+}
+
+void Conversion::abortStages()
+{
+    decodedVideo_.abort();
+    filteredVideo_.abort();
+    filteredAudio_.abort();
 }
 
 int Conversion::setUp()
@@ -81,9 +124,11 @@ int Conversion::setUp()
     videoOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, input_.videoStream()->time_base);
     if (audioIndex_ >= 0)
         audioOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, ctx->streams[audioIndex_]->time_base);
+    videoTimeBase_ = input_.videoStream()->time_base;
+    interlacedSource_ = interlaced(input_.videoStream());
     const AVRational guessed = av_guess_frame_rate(ctx, input_.videoStream(), nullptr);
     if (guessed.num > 0 && guessed.den > 0)
-        lastVideoDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), input_.videoStream()->time_base));
+        lastVideoDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), videoTimeBase_));
     frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
     // A source that cannot seek is decoded from its beginning; what lies before the start is dropped.
     if (s_.startSecond > 0)
@@ -168,28 +213,18 @@ int Conversion::takeVideoFrame(AVFrame *frame)
 {
     if (videoInputDone_ || videoOutputDone_)
         return 0;
-    const AVStream *st = input_.videoStream();
     int64_t pts = frame->best_effort_timestamp;
     pts = pts == AV_NOPTS_VALUE ? (lastVideoPts_ == AV_NOPTS_VALUE ? 0 : lastVideoPts_ + 1) : pts - videoOffset_;
     if (lastVideoPts_ != AV_NOPTS_VALUE && pts <= lastVideoPts_)
         return 0; // a repeated or reordered timestamp would make the rate filter stall
     lastVideoPts_ = pts;
-    if (frame->pkt_duration > 0)
-        lastVideoDuration_ = frame->pkt_duration;
     frame->pts = pts;
-    if (!videoChain_.built()) {
-        const bool deinterlace = interlaced(st) || frame->interlaced_frame;
-        int ret = videoChain_.build(frame, st->time_base, false, videoChain(s_, deinterlace));
-        if (ret < 0)
-            return ret;
-    }
     // The frame after the range is still handed over: the rate filter needs it to place the last one.
-    if (s_.lengthSeconds > 0 && pts * av_q2d(st->time_base) >= s_.lengthSeconds)
+    if (s_.lengthSeconds > 0 && pts * av_q2d(videoTimeBase_) >= s_.lengthSeconds)
         videoInputDone_ = true;
-    int ret = videoChain_.push(frame);
-    if (ret == AVERROR_EOF)
-        ret = 0;
-    return ret < 0 ? ret : pullVideo();
+    FramePtr handed = makeFrame();
+    av_frame_move_ref(handed.get(), frame);
+    return decodedVideo_.push(std::move(handed)) ? 0 : kAborted;
 }
 
 int Conversion::takeAudioFrame(AVFrame *frame)
@@ -220,38 +255,101 @@ int Conversion::takeAudioFrame(AVFrame *frame)
     return ret < 0 ? ret : pullAudio();
 }
 
-int Conversion::pullVideo()
-{
-    for (;;) {
-        int ret = videoChain_.pull(filtered_.get());
-        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
-            return 0;
-        if (ret < 0)
-            return ret;
-        if (frameLimit_ > 0 && framesEncoded_ >= frameLimit_) {
-            videoOutputDone_ = true;
-            av_frame_unref(filtered_.get());
-            continue;
-        }
-        ret = encodeVideo(filtered_.get());
-        av_frame_unref(filtered_.get());
-        if (ret < 0)
-            return ret;
-    }
-}
-
 int Conversion::pullAudio()
 {
     for (;;) {
-        int ret = audioChain_.pull(filtered_.get());
+        FramePtr frame = makeFrame();
+        int ret = audioChain_.pull(frame.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             return 0;
         if (ret < 0)
             return ret;
-        FramePtr pending = makeFrame();
-        av_frame_move_ref(pending.get(), filtered_.get());
-        pendingAudio_.push_back(std::move(pending));
-        if ((ret = releaseAudio(false)) < 0)
+        if (!filteredAudio_.push(std::move(frame)))
+            return kAborted;
+    }
+}
+
+int Conversion::finishReading(bool stopped)
+{
+    int ret = 0;
+    if (!stopped) {
+        if (!videoInputDone_ && !videoOutputDone_ && (ret = decodeVideo(nullptr)) < 0)
+            return ret;
+        if (audioIndex_ >= 0 && !audioInputDone_ && (ret = decodeAudio(nullptr)) < 0)
+            return ret;
+    }
+    if (audioChain_.built()) {
+        if ((ret = audioChain_.close(nextAudioPts_)) < 0 && ret != AVERROR_EOF)
+            return ret;
+        if ((ret = pullAudio()) < 0)
+            return ret;
+    }
+    // All the sound is handed over before the picture's end, so the encoders see it complete.
+    return decodedVideo_.push(nullptr) ? 0 : kAborted;
+}
+
+int Conversion::filterVideo()
+{
+    for (;;) {
+        FramePtr frame;
+        if (!decodedVideo_.pop(frame))
+            return kAborted;
+        if (!frame)
+            break;
+        if (frame->pkt_duration > 0)
+            lastVideoDuration_ = frame->pkt_duration;
+        videoEndPts_ = frame->pts + lastVideoDuration_;
+        if (!videoChain_.built()) {
+            const bool deinterlace = interlacedSource_ || frame->interlaced_frame;
+            int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, deinterlace));
+            if (ret < 0)
+                return ret;
+        }
+        int ret = videoChain_.push(frame.get());
+        if (ret == AVERROR_EOF)
+            ret = 0;
+        if (ret < 0 || (ret = pullVideo()) < 0)
+            return ret;
+    }
+    if (videoChain_.built()) {
+        int ret = videoChain_.close(videoEndPts_);
+        if (ret < 0 && ret != AVERROR_EOF)
+            return ret;
+        if ((ret = pullVideo()) < 0)
+            return ret;
+    }
+    return filteredVideo_.push(nullptr) ? 0 : kAborted;
+}
+
+int Conversion::pullVideo()
+{
+    for (;;) {
+        FramePtr frame = makeFrame();
+        int ret = videoChain_.pull(frame.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return 0;
+        if (ret < 0)
+            return ret;
+        if (frameLimit_ > 0 && framesFiltered_ >= frameLimit_) {
+            videoOutputDone_ = true;
+            continue;
+        }
+        ++framesFiltered_;
+        if (!filteredVideo_.push(std::move(frame)))
+            return kAborted;
+    }
+}
+
+int Conversion::encodeStreams()
+{
+    for (;;) {
+        FramePtr frame;
+        if (!filteredVideo_.pop(frame))
+            return kAborted;
+        if (!frame)
+            return finishEncoding();
+        const int ret = encodeVideo(frame.get());
+        if (ret < 0)
             return ret;
     }
 }
@@ -264,6 +362,8 @@ int64_t Conversion::videoEndSample() const
 // Encodes the waiting sound up to where the picture is; the last call cuts it there exactly.
 int Conversion::releaseAudio(bool last)
 {
+    for (FramePtr frame; filteredAudio_.tryPop(frame);)
+        pendingAudio_.push_back(std::move(frame));
     const int64_t limit = videoEndSample();
     while (!pendingAudio_.empty()) {
         AVFrame *frame = pendingAudio_.front().get();
@@ -346,28 +446,10 @@ int Conversion::fillSilence(int64_t untilSample, bool last)
     return 0;
 }
 
-int Conversion::finishStreams(bool stopped)
+int Conversion::finishEncoding()
 {
-    int ret = 0;
-    if (!stopped) {
-        if (!videoInputDone_ && !videoOutputDone_ && (ret = decodeVideo(nullptr)) < 0)
-            return ret;
-        if (audioIndex_ >= 0 && !audioInputDone_ && (ret = decodeAudio(nullptr)) < 0)
-            return ret;
-    }
-    if (videoChain_.built()) {
-        if ((ret = videoChain_.close(lastVideoPts_ + lastVideoDuration_)) < 0 && ret != AVERROR_EOF)
-            return ret;
-        if ((ret = pullVideo()) < 0)
-            return ret;
-    }
-    if (audioChain_.built()) {
-        if ((ret = audioChain_.close(nextAudioPts_)) < 0 && ret != AVERROR_EOF)
-            return ret;
-        if ((ret = pullAudio()) < 0)
-            return ret;
-    }
-    if ((ret = audioIndex_ < 0 ? fillSilence(videoEndSample(), true) : releaseAudio(true)) < 0)
+    int ret = audioIndex_ < 0 ? fillSilence(videoEndSample(), true) : releaseAudio(true);
+    if (ret < 0)
         return ret;
     if ((ret = videoEncoder_.send(nullptr)) < 0 || (ret = writePackets(videoEncoder_, videoOut_)) < 0)
         return ret;

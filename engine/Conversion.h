@@ -1,11 +1,13 @@
 // One clip converted into a PSP file: demuxing from the keyframe before the start, decoding,
 // filtering into the chosen picture and sound, encoding and muxing, until the range is complete,
-// the source ends, or a stop is requested.
+// the source ends, or a stop is requested. Reading and decoding, the picture's filters, and
+// encoding with muxing run at the same time on three threads, joined by small queues.
 #pragma once
 
 #include "ConversionSettings.h"
 #include "Encoder.h"
 #include "FilterChain.h"
+#include "FrameQueue.h"
 #include "InputFile.h"
 #include "IoWatch.h"
 #include "PspMuxer.h"
@@ -13,6 +15,7 @@
 #include "StreamDecoder.h"
 #include "DVDEncoder.h"
 
+#include <atomic>
 #include <deque>
 
 class Conversion {
@@ -23,15 +26,27 @@ public:
 
 private:
     int setUp();
-    int readSource();
-    int finishStreams(bool stopped);
+    // Runs one stage's work; a failure aborts the queues, so no other stage waits for it.
+    template <typename Work>
+    int runStage(Work &&work);
+    void abortStages();
 
+    // Reading (the calling thread): demuxing, both decoders, the sound's filters.
+    int readSource();
+    int finishReading(bool stopped);
     int decodeVideo(const AVPacket *packet);
     int decodeAudio(const AVPacket *packet);
     int takeVideoFrame(AVFrame *frame);
     int takeAudioFrame(AVFrame *frame);
-    int pullVideo();
     int pullAudio();
+
+    // The picture's filters, and the number of frames the range holds.
+    int filterVideo();
+    int pullVideo();
+
+    // Both encoders and the muxer; the sound is held to where the picture has got.
+    int encodeStreams();
+    int finishEncoding();
     int encodeVideo(AVFrame *frame);
     int encodeAudio(AVFrame *frame);
     int writePackets(Encoder &encoder, int stream);
@@ -53,18 +68,32 @@ private:
     PspMuxer muxer_;
     int videoOut_ = -1, audioOut_ = -1;
 
-    int64_t videoOffset_ = 0, audioOffset_ = 0; // the clip start, in each stream's time base
-    int64_t lastVideoPts_ = AV_NOPTS_VALUE, lastVideoDuration_ = 1, nextAudioPts_ = AV_NOPTS_VALUE;
-    int64_t frameLimit_ = 0; // frames the range holds; 0 = up to the end
-    int64_t framesEncoded_ = 0, samplesEncoded_ = 0;
-    bool videoInputDone_ = false, videoOutputDone_ = false, audioInputDone_ = false;
+    // Decoded pictures to the filters, filtered pictures and sound to the encoders.
+    FrameQueue decodedVideo_{4};
+    FrameQueue filteredVideo_{8};
+    FrameQueue filteredAudio_{SIZE_MAX};
 
-    // Sound waits here until the picture has reached it, so it never outlasts the picture.
-    std::deque<FramePtr> pendingAudio_;
+    // Facts of the video stream, copied before reading starts: reading may update the stream.
+    AVRational videoTimeBase_{1, 1};
+    bool interlacedSource_ = false;
+
+    // Reading.
+    int64_t videoOffset_ = 0, audioOffset_ = 0; // the clip start, in each stream's time base
+    int64_t lastVideoPts_ = AV_NOPTS_VALUE, nextAudioPts_ = AV_NOPTS_VALUE;
+    bool videoInputDone_ = false, audioInputDone_ = false;
     FramePtr decoded_ = makeFrame();
-    FramePtr filtered_ = makeFrame();
     PacketPtr packet_ = makePacket();
     // packet_ is the keyframe the seek to the start read, the first one to decode.
     bool held_ = false;
+
+    // Filtering.
+    int64_t lastVideoDuration_ = 1, videoEndPts_ = 0;
+    int64_t frameLimit_ = 0; // frames the range holds; 0 = up to the end
+    int64_t framesFiltered_ = 0;
+    std::atomic<bool> videoOutputDone_{false};
+
+    // Encoding. Sound waits here until the picture has reached it, so it never outlasts the picture.
+    std::deque<FramePtr> pendingAudio_;
+    int64_t framesEncoded_ = 0, samplesEncoded_ = 0;
     PacketPtr encoded_ = makePacket();
 };
