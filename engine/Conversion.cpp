@@ -1,6 +1,7 @@
 #include "Conversion.h"
 
 #include "EncoderOptions.h"
+#include "EngineLog.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -17,6 +18,12 @@ constexpr int kAacFrameSamples = 1024;
 constexpr int kMaxConsecutiveBadReads = 100;
 // What a stage returns when another one failed first.
 constexpr int kAborted = AVERROR(ECANCELED);
+
+// The stages a failure is reported with, each followed by the file it concerns.
+constexpr const char *kReading = "reading";
+constexpr const char *kFilteringPicture = "filtering the picture of";
+constexpr const char *kFilteringSound = "filtering the sound of";
+constexpr const char *kEncoding = "encoding";
 
 bool sameFile(const std::string &a, const std::string &b)
 {
@@ -49,15 +56,37 @@ Conversion::Conversion(const ConversionSettings &settings, RunState &state, Mess
 }
 
 template <typename Work>
-int Conversion::runStage(Work &&work)
+int Conversion::runStage(const char *stage, const std::string &file, Work &&work)
 {
     const int ret = caught(work);
-    if (ret < 0)
+    if (ret < 0) {
+        fail(stage, file, ret);
         abortStages();
+    }
     return ret;
 }
 
+int Conversion::fail(const char *stage, const std::string &file, int error)
+{
+    std::lock_guard lock(failureMutex_);
+    if (!failure_.stage && error != kAborted)
+        failure_ = Failure{stage, &file, error};
+    return error;
+}
+
 int Conversion::run()
+{
+    if (convert() >= 0)
+        return 0;
+    std::lock_guard lock(failureMutex_);
+    if (failure_.stage)
+        logFailure("conversion", failure_.stage, *failure_.file, failure_.error);
+    else
+        logFailure("conversion", "converting", s_.sourcePath, AVERROR_UNKNOWN);
+    return -1;
+}
+
+int Conversion::convert()
 {
     if (setUp() < 0)
         return -1;
@@ -66,26 +95,31 @@ int Conversion::run()
     int filtered = 0, encoded = 0;
     std::jthread filter, encoder;
     try {
-        filter = std::jthread([&] { filtered = runStage([this] { return filterVideo(); }); });
-        encoder = std::jthread([&] { encoded = runStage([this] { return encodeStreams(); }); });
+        filter = std::jthread(
+            [&] { filtered = runStage(kFilteringPicture, s_.sourcePath, [this] { return filterVideo(); }); });
+        encoder = std::jthread(
+            [&] { encoded = runStage(kEncoding, s_.outputPath, [this] { return encodeStreams(); }); });
     } catch (...) {
         abortStages();
-        return -1;
+        return fail("starting the threads for", s_.sourcePath, AVERROR(EAGAIN));
     }
     // A read that a stop broke off still ends in a complete, shorter file.
     int read = caught([this] { return readSource(); });
     const bool stopped = state_.stopRequested();
-    if (read >= 0 || stopped)
-        read = runStage([&] { return finishReading(stopped); });
-    else
+    if (read >= 0 || stopped) {
+        read = runStage(kReading, s_.sourcePath, [&] { return finishReading(stopped); });
+    } else {
+        fail(kReading, s_.sourcePath, read);
         abortStages();
+    }
     filter.join();
     encoder.join();
     if (read < 0 || filtered < 0 || encoded < 0)
         return -1;
     if (framesEncoded_ == 0 && !stopped)
-        return -1;
-    return muxer_.finish() < 0 ? -1 : 0;
+        return fail("finding a picture in the chosen range of", s_.sourcePath, AVERROR_EOF);
+    const int finished = muxer_.finish();
+    return finished < 0 ? fail("finishing", s_.outputPath, finished) : 0;
 }
 
 void Conversion::abortStages()
@@ -98,22 +132,24 @@ void Conversion::abortStages()
 int Conversion::setUp()
 {
     if (sameFile(s_.sourcePath, s_.outputPath) || sameFile(s_.sourcePath, s_.outputPath + ".part"))
-        return -1;
+        return fail("keeping the source apart from the output", s_.outputPath, AVERROR(EEXIST));
     if ((s_.format == VideoFormat::H264 ? h264Level(s_) : mpeg4Level(s_)) == 0)
-        return -1;
-    if (input_.open(s_.sourcePath.c_str(), inputWatch_) < 0)
-        return -1;
+        return fail("fitting the picture size, frame rate and bit rate into a PSP level for", s_.outputPath,
+                    AVERROR(EINVAL));
+    int ret = input_.open(s_.sourcePath.c_str(), inputWatch_);
+    if (ret < 0)
+        return fail("opening", s_.sourcePath, ret);
     AVFormatContext *ctx = input_.context();
     if (input_.audioStreamCount() > 0) {
         audioIndex_ = input_.audioIndex(s_.audioStream);
         if (audioIndex_ < 0)
-            return -1;
+            return fail("finding the chosen sound track in", s_.sourcePath, AVERROR_STREAM_NOT_FOUND);
     }
     for (unsigned i = 0; i < ctx->nb_streams; ++i)
         if (static_cast<int>(i) != input_.videoIndex() && static_cast<int>(i) != audioIndex_)
             ctx->streams[i]->discard = AVDISCARD_ALL;
-    if (videoDecoder_.open(input_.videoStream(), 0) < 0)
-        return -1;
+    if ((ret = videoDecoder_.open(input_.videoStream(), 0)) < 0)
+        return fail("opening the picture's decoder for", s_.sourcePath, ret);
     // A source whose sound cannot be decoded gets the silent track, like one without sound.
     if (audioIndex_ >= 0 && audioDecoder_.open(ctx->streams[audioIndex_], 1) < 0) {
         ctx->streams[audioIndex_]->discard = AVDISCARD_ALL;
@@ -134,15 +170,19 @@ int Conversion::setUp()
     if (s_.startSecond > 0)
         held_ = input_.seekToKeyframe(s_.startSecond, packet_.get(), inputWatch_) > 0;
 
-    if (videoEncoder_.openVideo(s_) < 0 || audioEncoder_.openAudio(s_) < 0)
-        return -1;
-    if (muxer_.open(s_.outputPath, s_.title) < 0)
-        return -1;
+    if ((ret = videoEncoder_.openVideo(s_)) < 0)
+        return fail("opening the picture's encoder for", s_.outputPath, ret);
+    if ((ret = audioEncoder_.openAudio(s_)) < 0)
+        return fail("opening the sound's encoder for", s_.outputPath, ret);
+    if ((ret = muxer_.open(s_.outputPath, s_.title)) < 0)
+        return fail("creating", s_.outputPath, ret);
     videoOut_ = muxer_.addStream(videoEncoder_.context(), s_.frameRate);
     audioOut_ = muxer_.addStream(audioEncoder_.context(), AVRational{0, 1});
     if (videoOut_ < 0 || audioOut_ < 0)
-        return -1;
-    return muxer_.writeHeader();
+        return fail("adding the streams to", s_.outputPath, std::min(videoOut_, audioOut_));
+    if ((ret = muxer_.writeHeader()) < 0)
+        return fail("writing the header of", s_.outputPath, ret);
+    return 0;
 }
 
 int Conversion::readSource()
@@ -165,7 +205,7 @@ int Conversion::readSource()
         if (ret == AVERROR_INVALIDDATA && ++badReads < kMaxConsecutiveBadReads)
             continue;
         if (ret < 0)
-            return ret;
+            return state_.stopRequested() ? ret : fail(kReading, s_.sourcePath, ret);
         badReads = 0;
         if (packet_->stream_index == input_.videoIndex() && !videoDone)
             ret = decodeVideo(packet_.get());
@@ -190,7 +230,7 @@ int Conversion::decodeVideo(const AVPacket *packet)
             ret = takeVideoFrame(decoded_.get());
         av_frame_unref(decoded_.get());
     }
-    return ret;
+    return fail("decoding the picture of", s_.sourcePath, ret);
 }
 
 int Conversion::decodeAudio(const AVPacket *packet)
@@ -206,7 +246,7 @@ int Conversion::decodeAudio(const AVPacket *packet)
             ret = takeAudioFrame(decoded_.get());
         av_frame_unref(decoded_.get());
     }
-    return ret;
+    return fail("decoding the sound of", s_.sourcePath, ret);
 }
 
 int Conversion::takeVideoFrame(AVFrame *frame)
@@ -244,7 +284,7 @@ int Conversion::takeAudioFrame(AVFrame *frame)
     if (!audioChain_.built()) {
         int ret = audioChain_.build(frame, st->time_base, true, audioChain(s_));
         if (ret < 0)
-            return ret;
+            return fail(kFilteringSound, s_.sourcePath, ret);
         audioChain_.setFrameSize(kAacFrameSamples);
     }
     int ret = audioChain_.push(frame);
@@ -252,7 +292,7 @@ int Conversion::takeAudioFrame(AVFrame *frame)
         audioInputDone_ = true;
         ret = 0;
     }
-    return ret < 0 ? ret : pullAudio();
+    return ret < 0 ? fail(kFilteringSound, s_.sourcePath, ret) : pullAudio();
 }
 
 int Conversion::pullAudio()
@@ -263,7 +303,7 @@ int Conversion::pullAudio()
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             return 0;
         if (ret < 0)
-            return ret;
+            return fail(kFilteringSound, s_.sourcePath, ret);
         if (!filteredAudio_.push(std::move(frame)))
             return kAborted;
     }
@@ -280,7 +320,7 @@ int Conversion::finishReading(bool stopped)
     }
     if (audioChain_.built()) {
         if ((ret = audioChain_.close(nextAudioPts_)) < 0 && ret != AVERROR_EOF)
-            return ret;
+            return fail(kFilteringSound, s_.sourcePath, ret);
         if ((ret = pullAudio()) < 0)
             return ret;
     }
@@ -303,18 +343,20 @@ int Conversion::filterVideo()
             const bool deinterlace = interlacedSource_ || frame->interlaced_frame;
             int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, deinterlace));
             if (ret < 0)
-                return ret;
+                return fail(kFilteringPicture, s_.sourcePath, ret);
         }
         int ret = videoChain_.push(frame.get());
         if (ret == AVERROR_EOF)
             ret = 0;
-        if (ret < 0 || (ret = pullVideo()) < 0)
+        if (ret < 0)
+            return fail(kFilteringPicture, s_.sourcePath, ret);
+        if ((ret = pullVideo()) < 0)
             return ret;
     }
     if (videoChain_.built()) {
         int ret = videoChain_.close(videoEndPts_);
         if (ret < 0 && ret != AVERROR_EOF)
-            return ret;
+            return fail(kFilteringPicture, s_.sourcePath, ret);
         if ((ret = pullVideo()) < 0)
             return ret;
     }
@@ -329,7 +371,7 @@ int Conversion::pullVideo()
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             return 0;
         if (ret < 0)
-            return ret;
+            return fail(kFilteringPicture, s_.sourcePath, ret);
         if (frameLimit_ > 0 && framesFiltered_ >= frameLimit_) {
             videoOutputDone_ = true;
             continue;
@@ -390,7 +432,7 @@ int Conversion::encodeVideo(AVFrame *frame)
     frame->pict_type = AV_PICTURE_TYPE_NONE;
     int ret = videoEncoder_.send(frame);
     if (ret < 0)
-        return ret;
+        return fail(kEncoding, s_.outputPath, ret);
     ++framesEncoded_;
     state_.frameEncoded(av_q2d(s_.frameRate));
     if ((ret = writePackets(videoEncoder_, videoOut_)) < 0)
@@ -403,7 +445,7 @@ int Conversion::encodeAudio(AVFrame *frame)
     frame->pts = samplesEncoded_;
     samplesEncoded_ += frame->nb_samples;
     int ret = audioEncoder_.send(frame);
-    return ret < 0 ? ret : writePackets(audioEncoder_, audioOut_);
+    return ret < 0 ? fail(kEncoding, s_.outputPath, ret) : writePackets(audioEncoder_, audioOut_);
 }
 
 int Conversion::writePackets(Encoder &encoder, int stream)
@@ -413,11 +455,11 @@ int Conversion::writePackets(Encoder &encoder, int stream)
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             return 0;
         if (ret < 0)
-            return ret;
+            return fail(kEncoding, s_.outputPath, ret);
         ret = muxer_.write(encoded_.get(), stream, encoder.context()->time_base);
         av_packet_unref(encoded_.get());
         if (ret < 0)
-            return ret;
+            return fail("writing", s_.outputPath, ret);
     }
 }
 
@@ -451,9 +493,9 @@ int Conversion::finishEncoding()
     int ret = audioIndex_ < 0 ? fillSilence(videoEndSample(), true) : releaseAudio(true);
     if (ret < 0)
         return ret;
-    if ((ret = videoEncoder_.send(nullptr)) < 0 || (ret = writePackets(videoEncoder_, videoOut_)) < 0)
+    if ((ret = videoEncoder_.send(nullptr)) < 0 || (ret = audioEncoder_.send(nullptr)) < 0)
+        return fail(kEncoding, s_.outputPath, ret);
+    if ((ret = writePackets(videoEncoder_, videoOut_)) < 0)
         return ret;
-    if ((ret = audioEncoder_.send(nullptr)) < 0 || (ret = writePackets(audioEncoder_, audioOut_)) < 0)
-        return ret;
-    return 0;
+    return writePackets(audioEncoder_, audioOut_);
 }

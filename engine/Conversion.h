@@ -17,19 +17,25 @@
 
 #include <atomic>
 #include <deque>
+#include <mutex>
+#include <string>
 
 class Conversion {
 public:
     Conversion(const ConversionSettings &settings, RunState &state, MessageTarget *window);
-    // 0 when the file is complete, also after a stop; -1 when it failed (nothing is left behind).
+    // 0 when the file is complete, also after a stop; -1 when it failed (nothing is left behind, and
+    // one line on standard error says where and why).
     int run();
 
 private:
+    int convert();
     int setUp();
     // Runs one stage's work; a failure aborts the queues, so no other stage waits for it.
     template <typename Work>
-    int runStage(Work &&work);
+    int runStage(const char *stage, const std::string &file, Work &&work);
     void abortStages();
+    // Notes the first failure of the run (later ones follow from it) and returns `error`.
+    int fail(const char *stage, const std::string &file, int error);
 
     // Reading (the calling thread): demuxing, both decoders, the sound's filters.
     int readSource();
@@ -91,6 +97,14 @@ private:
     int64_t frameLimit_ = 0; // frames the range holds; 0 = up to the end
     int64_t framesFiltered_ = 0;
     std::atomic<bool> videoOutputDone_{false};
+
+    struct Failure {
+        const char *stage = nullptr;
+        const std::string *file = nullptr;
+        int error = 0;
+    };
+    std::mutex failureMutex_;
+    Failure failure_;
 
     // Encoding. Sound waits here until the picture has reached it, so it never outlasts the picture.
     std::deque<FramePtr> pendingAudio_;

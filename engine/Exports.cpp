@@ -1,19 +1,16 @@
 // The nine entry points the program binds by name. Nothing escapes them: every failure becomes -1.
 #include "Conversion.h"
+#include "EngineLog.h"
 #include "FrameGrabber.h"
 #include "PictureStore.h"
 #include "Probe.h"
 #include "RunState.h"
 #include "Thumbnail.h"
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
 namespace {
-[[gnu::constructor]] void silenceLibraryLog()
+[[gnu::constructor]] void filterLibraryLog()
 {
-    av_log_set_level(AV_LOG_QUIET);
+    installLogFilter();
 }
 
 template <typename F>
@@ -76,13 +73,21 @@ int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t, const char *sourcePath, c
         const auto settings = readConversionSettings(ConversionTexts{
             sourcePath, titleNumber, startSecond, sampleRate, aspect, videoFormat, videoBitRate, audioBitRate,
             frameSize, resolution, title, frameRate, audioStream, subtitleStream, outputPath, volume, length});
-        RunState &state = RunState::instance();
-        if (!settings || !state.begin())
+        const std::string source = sourcePath ? sourcePath : "";
+        if (!settings) {
+            logFailure("conversion", "reading the values for", source, AVERROR(EINVAL));
             return -1;
+        }
+        RunState &state = RunState::instance();
+        if (!state.begin()) {
+            logFailure("conversion", "starting", source, AVERROR(EBUSY));
+            return -1;
+        }
         int32_t result = -1;
         try {
             result = Conversion(*settings, state, window).run();
         } catch (...) {
+            logFailure("conversion", "preparing", source, AVERROR(ENOMEM));
             result = -1;
         }
         state.end();

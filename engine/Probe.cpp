@@ -1,5 +1,6 @@
 #include "Probe.h"
 
+#include "EngineLog.h"
 #include "InputFile.h"
 #include "VideoFrameReader.h"
 
@@ -91,11 +92,21 @@ int probeFile(const char *path, EngineFileInfo &info, AVFrame *picture, int32_t 
 {
     IoWatch watch(kProbeStallLimit);
     InputFile input;
-    if (input.open(path, watch) < 0)
+    const std::string file = path ? path : "";
+    int ret = input.open(path, watch);
+    if (ret < 0) {
+        logFailure("probe", "opening", file, ret);
         return -1;
+    }
     VideoFrameReader reader(input, watch);
-    if (reader.open(1) < 0 || pickPicture(input, reader, picture) < 0)
+    if ((ret = reader.open(1)) < 0) {
+        logFailure("probe", "opening the picture's decoder for", file, ret);
         return -1;
+    }
+    if ((ret = pickPicture(input, reader, picture)) < 0) {
+        logFailure("probe", "decoding a picture of", file, ret);
+        return -1;
+    }
     pictureSecond = static_cast<int32_t>(std::max(0.0, reader.secondsOf(picture)));
 
     AVFormatContext *ctx = input.context();

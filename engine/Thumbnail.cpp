@@ -1,11 +1,13 @@
 #include "Thumbnail.h"
 
 #include "ConversionSettings.h"
+#include "EngineLog.h"
 #include "InputFile.h"
 #include "VideoFrameReader.h"
 #include "jpeg/JpegWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -50,21 +52,38 @@ bool fitOnBlack(const AVFrame *frame, int width, int height, std::vector<uint8_t
 
 int writeThumbnail(const char *sourcePath, const char *second, const char *size, const char *outputPath)
 {
+    const std::string source = sourcePath ? sourcePath : "";
     int at = 0, width = 0, height = 0;
     if (!parseSecond(second, at) || !parseSize(size, width, height) || width > kMaxSide || height > kMaxSide
-        || !outputPath || !*outputPath)
+        || !outputPath || !*outputPath) {
+        logFailure("thumbnail", "reading the values for", source, AVERROR(EINVAL));
         return -1;
+    }
     IoWatch watch(kStallLimit);
     InputFile input;
     VideoFrameReader reader(input, watch);
-    if (input.open(sourcePath, watch) < 0 || reader.open(0) < 0)
+    int ret = input.open(sourcePath, watch);
+    if (ret < 0 || (ret = reader.open(0)) < 0) {
+        logFailure("thumbnail", "opening", source, ret);
         return -1;
+    }
     // A second past the end (a short clip) shows the last picture.
     const double duration = input.durationSeconds();
     const double target = duration > 0 ? std::min<double>(at, std::max(0.0, duration - 0.5)) : at;
     FramePtr frame = makeFrame();
     std::vector<uint8_t> bgr;
-    if (reader.frameAt(target, frame.get()) < 0 || !fitOnBlack(frame.get(), width, height, bgr))
+    if ((ret = reader.frameAt(target, frame.get())) < 0) {
+        logFailure("thumbnail", "decoding the picture at the chosen second of", source, ret);
         return -1;
-    return writeJpeg(outputPath, bgr.data(), width, height) ? 0 : -1;
+    }
+    if (!fitOnBlack(frame.get(), width, height, bgr)) {
+        logFailure("thumbnail", "scaling the picture of", source, AVERROR(EINVAL));
+        return -1;
+    }
+    errno = 0;
+    if (!writeJpeg(outputPath, bgr.data(), width, height)) {
+        logFailure("thumbnail", "writing", outputPath, AVERROR(errno ? errno : EIO));
+        return -1;
+    }
+    return 0;
 }

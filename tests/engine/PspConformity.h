@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <ostream>
-
 struct PspExpectation {
     QString codec; // "h264" or "mpeg4"
     int width = 480, height = 272;
@@ -19,9 +17,3 @@ struct PspExpectation {
 
 // Every rule the file breaks, in words; empty when it conforms.
 QStringList pspViolations(const QString &file, const PspExpectation &e);
-
-// Lets gtest print the violations as words instead of bytes.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
