@@ -341,7 +341,8 @@ int Conversion::filterVideo()
         videoEndPts_ = frame->pts + lastVideoDuration_;
         if (!videoChain_.built()) {
             const bool deinterlace = interlacedSource_ || frame->interlaced_frame;
-            int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, deinterlace));
+            const PictureFormat source{static_cast<AVPixelFormat>(frame->format), frame->width, frame->height};
+            int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, deinterlace, source));
             if (ret < 0)
                 return fail(kFilteringPicture, s_.sourcePath, ret);
         }

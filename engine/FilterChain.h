@@ -29,8 +29,14 @@ private:
     AVFilterContext *sink_ = nullptr;
 };
 
-// What the picture goes through: deinterlacing when needed, the constant frame rate from the clip
-// start on, scaling to the frame size and centring on black at the resolution, square pixels.
-std::string videoChain(const ConversionSettings &s, bool deinterlace);
+// The decoded pictures a video chain takes.
+struct PictureFormat {
+    AVPixelFormat format;
+    int width, height;
+};
+
+// What the picture goes through: deinterlacing when needed, scaling to the frame size, the constant
+// frame rate from the clip start on, centring on black at the resolution, square pixels.
+std::string videoChain(const ConversionSettings &s, bool deinterlace, const PictureFormat &source);
 // Trimming to the range, resampling with gaps filled from the clip start, stereo down-mix, gain.
 std::string audioChain(const ConversionSettings &s);

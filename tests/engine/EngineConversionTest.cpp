@@ -121,6 +121,20 @@ TEST(EngineConversion, ScalesToTheFrameSizeCentredOnBlackAtTheResolution)
     EXPECT_GT(columnMean(70), 40) << "the picture spans 364 of the 480 columns";
 }
 
+// The fast scaler takes only 4:2:0 pictures of even size; the conformity table covers the other
+// formats, this the odd size.
+TEST(EngineConversion, ScalesA420PictureOfOddSize)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("oddplanar");
+    r.output = dir.filePath("odd.MP4");
+    ASSERT_EQ(convert(r), 0);
+    PspExpectation e;
+    e.codec = "h264";
+    EXPECT_EQ(pspViolations(r.output, e), QStringList());
+}
+
 TEST(EngineConversion, TakesTheChosenAudioStream)
 {
     QTemporaryDir dir;

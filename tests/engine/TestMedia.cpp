@@ -46,6 +46,8 @@ const std::map<QString, QStringList> &recipes()
          {"-f", "lavfi", "-i", "testsrc2=size=327x245:rate=25:duration=4", "-f", "lavfi", "-i",
           "sine=frequency=440:sample_rate=22050:duration=4", "-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-c:a",
           "pcm_s16le"}},
+        {"oddplanar.mkv",
+         {"-f", "lavfi", "-i", "testsrc=size=327x245:rate=25:duration=4,format=yuv420p", "-c:v", "ffv1"}},
         {"twoaudio.mkv",
          {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=4", "-f", "lavfi", "-i",
           "anullsrc=sample_rate=48000:channel_layout=stereo", "-f", "lavfi", "-i",

@@ -13,7 +13,8 @@
 // The sources the engine must handle: "dvd" (anamorphic 16:9 interlaced MPEG-2 with AC-3 in
 // MPEG-PS, timestamps not at 0), "avi" (4:3 MPEG-4 with MP3), "mkv" (H.264 High 720p with 5.1 AAC),
 // "webm" (VP9/Opus), "silent" (H.264 without sound, black first second), "phone" (portrait VFR
-// H.264 with mono AAC starting at 10 s), "odd" (327 x 245 MJPEG with 22 kHz PCM), "twoaudio"
+// H.264 with mono AAC starting at 10 s), "odd" (327 x 245 MJPEG with 22 kHz PCM), "oddplanar"
+// (327 x 245 in 4:2:0, whose chroma planes are not half the picture, without sound), "twoaudio"
 // (a silent first and a sounding second audio stream), "long" (30 s, for trimming and stopping),
 // "gop" (12 s H.264 with referenced and unreferenced B-frames and a keyframe every 5 s), "gopts"
 // (the same pictures in MPEG-TS: start-coded packets, no index, timestamps not at 0).
