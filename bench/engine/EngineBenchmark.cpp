@@ -4,6 +4,7 @@
 // lanczos, peak memory, the grabber's latency and the probe-plus-picture time.
 //
 // usage: engine_benchmark [rounds]   (3 by default; 0: only the grabber and probe figures)
+#include "BenchStats.h"
 #include "ConversionSettings.h"
 #include "EncoderOptions.h"
 #include "FilterChain.h"
@@ -99,12 +100,6 @@ std::string toolOutput(const std::string &command)
     return out;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 // The program's default profile for a 16:9 720p clip: H.264 480:272 at 29.97, 768 + 96 kbit/s.
 ConversionSettings benchSettings(const std::string &output)
 {
@@ -124,9 +119,9 @@ ConversionSettings benchSettings(const std::string &output)
 // The ffmpeg tool running the engine's own filters and encoder options.
 std::vector<std::string> toolCommand(const ConversionSettings &s)
 {
-    std::vector<std::string> args{"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", s.sourcePath, "-map", "0:v:0",
-                                  "-map", "0:a:0", "-vf", videoChain(s, false, kSourcePictures), "-af", audioChain(s), "-fps_mode",
-                                  "passthrough", "-c:v", videoEncoderName(s)};
+    std::vector<std::string> args{"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", s.sourcePath, "-map",
+                                  "0:v:0", "-map", "0:a:0", "-vf", videoChain(s, false, kSourcePictures), "-af",
+                                  audioChain(s), "-fps_mode", "passthrough", "-c:v", videoEncoderName(s)};
     for (const auto &[key, value] : videoEncoderOptions(s))
         args.insert(args.end(), {"-" + key + ":v", value});
     args.insert(args.end(), {"-c:a", "aac"});
@@ -289,17 +284,17 @@ double pairedRatio(const Contender &a, const Contender &b, double Measured::*fie
     std::vector<double> ratios;
     for (size_t i = 0; i < a.rounds.size(); ++i)
         ratios.push_back(a.rounds[i].*field / (b.rounds[i].*field));
-    return median(ratios);
+    return Median(ratios);
 }
 
 void compare(const Contender &engine, const Contender &other, const char *title, double wallTarget)
 {
     std::printf("  against %s:\n", title);
     std::printf("    wall: engine median %.2f s, %s median %.2f s, paired ratio %.3f (target <= %.2f)\n",
-                median(engine.walls()), other.name, median(other.walls()),
+                Median(engine.walls()), other.name, Median(other.walls()),
                 pairedRatio(engine, other, &Measured::seconds), wallTarget);
-    std::printf("    cpu:  engine median %.2f s, %s median %.2f s, paired ratio %.3f\n", median(engine.cpus()),
-                other.name, median(other.cpus()), pairedRatio(engine, other, &Measured::cpuSeconds));
+    std::printf("    cpu:  engine median %.2f s, %s median %.2f s, paired ratio %.3f\n", Median(engine.cpus()),
+                other.name, Median(other.cpus()), pairedRatio(engine, other, &Measured::cpuSeconds));
     std::printf("    SSIM against the source scaled with lanczos: engine %.6f (%.3f dB), %s %.6f (%.3f dB), "
                 "difference %+.6f (target >= -0.001)\n",
                 engine.ssim, ssimDb(engine.ssim), other.name, other.ssim, ssimDb(other.ssim), engine.ssim - other.ssim);
@@ -349,7 +344,7 @@ void benchConversions(int rounds)
     compare(engine, contenders[1], "the expert's command (-preset medium -refs 2 -bf 1)", 0.75);
     compare(engine, contenders[2], "the ffmpeg tool with the engine's filters and options (-preset veryfast)", 1.0);
     std::printf("  engine CPU use: median %.3f of %ld cores (cpu time / wall time / cores; target >= 0.9)\n",
-                median(use), cores);
+                Median(use), cores);
     std::printf("  peak resident: engine %.1f MB (target <= 150), expert %.1f MB, tool %.1f MB\n", engine.peakMb(),
                 contenders[1].peakMb(), contenders[2].peakMb());
 }
@@ -390,12 +385,12 @@ int main(int argc, char **argv)
 
     std::printf("grabber, X_Set_NextFrame_Time to 2412 (target median <= 50 ms; load %s):\n", loadText().c_str());
     const auto report = [](const char *what, const Latencies &l) {
-        std::printf("  %s median %.1f ms, max %.1f ms; cpu median %.1f ms\n", what, median(l.wallMs),
-                    *std::max_element(l.wallMs.begin(), l.wallMs.end()), median(l.cpuMs));
+        std::printf("  %s median %.1f ms, max %.1f ms; cpu median %.1f ms\n", what, Median(l.wallMs),
+                    *std::max_element(l.wallMs.begin(), l.wallMs.end()), Median(l.cpuMs));
     };
     report("keyframe every 10 s:", grab);
     report("keyframe every 2 s: ", cameraGrab);
     std::printf("probe + picture: median %.1f ms a file (target <= 60); 100 files with load/release %.2f s (target <= 10)\n",
-                median(probeMs), hundredSeconds);
+                Median(probeMs), hundredSeconds);
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "Conversions.h"
 #include "PspConformity.h"
+#include "QtPrinting.h"
 #include "TestMedia.h"
 
 #include <QCryptographicHash>

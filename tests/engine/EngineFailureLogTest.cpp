@@ -1,6 +1,7 @@
 #include "Conversions.h"
 #include "EngineLibrary.h"
 #include "PrivateMounts.h"
+#include "QtPrinting.h"
 #include "TestMedia.h"
 
 #include <QDir>

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <ostream>
 #include <vector>
 
 // The sources the engine must handle: "dvd" (anamorphic 16:9 interlaced MPEG-2 with AC-3 in
@@ -39,9 +38,3 @@ std::vector<uint8_t> grayFromBgr(const uint8_t *bgr, int count);
 double meanAbsDiff(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b);
 
 QByteArray fileBytes(const QString &file);
-
-// Lets gtest print texts as words instead of bytes.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
