@@ -58,10 +58,30 @@ struct Measured {
     double seconds;
     double cpuSeconds;
     double peakMb;
+    double othersShare; // of all cores, what other processes used meanwhile
 };
+
+long cores()
+{
+    return std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
+}
+
+// Seconds of CPU the whole machine has spent busy, from /proc/stat.
+double machineBusySeconds()
+{
+    std::FILE *stat = std::fopen("/proc/stat", "r");
+    if (!stat)
+        return 0;
+    unsigned long long user = 0, nice = 0, system = 0, idle = 0, iowait = 0, irq = 0, softirq = 0, steal = 0;
+    const int read = std::fscanf(stat, "cpu %llu %llu %llu %llu %llu %llu %llu %llu", &user, &nice, &system, &idle,
+                                 &iowait, &irq, &softirq, &steal);
+    std::fclose(stat);
+    return read == 8 ? double(user + nice + system + irq + softirq + steal) / sysconf(_SC_CLK_TCK) : 0;
+}
 
 Measured inChild(const std::function<int()> &work)
 {
+    const double busyBefore = machineBusySeconds();
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0)
@@ -72,7 +92,8 @@ Measured inChild(const std::function<int()> &work)
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, seconds, cpu, usage.ru_maxrss / 1024.0};
+    const double others = std::max(0.0, machineBusySeconds() - busyBefore - cpu) / (seconds * cores());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, seconds, cpu, usage.ru_maxrss / 1024.0, others};
 }
 
 Measured runTool(const std::vector<std::string> &args)
@@ -323,7 +344,8 @@ void benchConversions(int rounds)
                 std::exit(1);
             }
             c.rounds.push_back(m);
-            std::printf(" %s %.2f s (cpu %.2f s)", c.name, m.seconds, m.cpuSeconds);
+            std::printf(" %s %.2f s (cpu %.2f s, others %.0f %%)", c.name, m.seconds, m.cpuSeconds,
+                        100 * m.othersShare);
         }
         std::printf("\n");
         std::fflush(stdout);
@@ -333,18 +355,23 @@ void benchConversions(int rounds)
         c.ssim = ssimAgainstSource(c.output);
     const Contender &engine = contenders[0];
 
-    const long cores = std::max(1L, sysconf(_SC_NPROCESSORS_ONLN));
     std::vector<double> use;
+    double othersMost = 0;
     for (const Measured &m : engine.rounds)
-        use.push_back(m.cpuSeconds / m.seconds / cores);
+        use.push_back(m.cpuSeconds / m.seconds / cores());
+    for (const Contender &c : contenders)
+        for (const Measured &m : c.rounds)
+            othersMost = std::max(othersMost, m.othersShare);
 
     std::printf("\nconversion, 60 s 720p H.264 -> PSP H.264 480x272 29.97, 768 + 96 kbit/s, %d rounds in turn\n",
                 rounds);
-    std::printf("  load average (1, 5, 15 min) before %s, after %s\n", loadBefore.c_str(), loadAfter.c_str());
+    std::printf("  load average (1, 5, 15 min) before %s, after %s; other processes used up to %.0f %% of the "
+                "cores during a conversion (wall times and CPU use hold only near 0)\n",
+                loadBefore.c_str(), loadAfter.c_str(), 100 * othersMost);
     compare(engine, contenders[1], "the expert's command (-preset medium -refs 2 -bf 1)", 0.75);
     compare(engine, contenders[2], "the ffmpeg tool with the engine's filters and options (-preset veryfast)", 1.0);
     std::printf("  engine CPU use: median %.3f of %ld cores (cpu time / wall time / cores; target >= 0.9)\n",
-                Median(use), cores);
+                Median(use), cores());
     std::printf("  peak resident: engine %.1f MB (target <= 150), expert %.1f MB, tool %.1f MB\n", engine.peakMb(),
                 contenders[1].peakMb(), contenders[2].peakMb());
 }
