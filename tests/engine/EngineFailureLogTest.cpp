@@ -131,7 +131,7 @@ TEST(EngineFailureLog, ProbeAndThumbnailFailuresSayWhereAndWhy)
     const Captured probe = captureStderr([&] {
         QByteArray path = text.toUtf8() + QByteArray(10, '\0');
         EngineFileInfo info{};
-        return EngineLibrary::get().getFileInfo(path.data(), 10, &info);
+        return EngineLibrary::get().X_GetFileinfo_GetPic(path.data(), 10, &info);
     });
     EXPECT_EQ(probe.result, -1);
     const QString reason = ": Invalid data found when processing input";
@@ -140,7 +140,7 @@ TEST(EngineFailureLog, ProbeAndThumbnailFailuresSayWhereAndWhy)
     const QString thumb = dir.filePath("no/such/X.THM");
     const Captured thumbnail = captureStderr([&] {
         const QByteArray s = mediaPath("avi").toUtf8(), o = thumb.toUtf8();
-        return EngineLibrary::get().frameJpeg(nullptr, 2, s.constData(), "0", "1", "160:120", o.constData(), 0);
+        return EngineLibrary::get().X_Get_Frame_JPEG(nullptr, 2, s.constData(), "0", "1", "160:120", o.constData(), 0);
     });
     EXPECT_EQ(thumbnail.result, -1);
     EXPECT_EQ(thumbnail.lines,
