@@ -1,13 +1,49 @@
 #include "WindowMessage.h"
 
 #include <QCoreApplication>
+#include <QMutex>
 #include <QMutexLocker>
+#include <forward_list>
+#include <type_traits>
 
-// The receiver as the posting threads see it: cleared under the lock the moment the receiver
-// starts to die, so no event is ever posted to a destroyed object.
-struct WindowMessageTarget::Receiver {
+// What a handle points to: the receiver as the posting threads see it, cleared under the lock the
+// moment the receiver starts to die or its target is destroyed, so no event is ever posted to a
+// destroyed object.
+struct WindowMessageTarget::HandleBlock {
+    MessageTarget target{&PostThroughHandle}; // first member: the engine's pointer is the block's address
     QMutex mutex;
-    QObject *object = nullptr;
+    QObject *receiver = nullptr;
+
+    void Post(uint32_t number, intptr_t wparam, intptr_t lparam)
+    {
+        QMutexLocker lock(&mutex);
+        if (receiver)
+            QCoreApplication::postEvent(receiver, new WindowMessageEvent(number, wparam, lparam));
+    }
+
+    void Forget()
+    {
+        QMutexLocker lock(&mutex);
+        receiver = nullptr;
+    }
+
+    static void PostThroughHandle(MessageTarget *self, uint32_t msg, intptr_t wparam, intptr_t lparam)
+    {
+        if (self)
+            reinterpret_cast<HandleBlock *>(self)->Post(msg, wparam, lparam);
+    }
+
+    // The engine holds a handle as a bare pointer and may post through it from a thread that
+    // outlives the window, so a block lives as long as the process. Windows are made once each,
+    // which keeps these few bytes few; the list keeps them reachable for leak checkers.
+    static HandleBlock *Make()
+    {
+        static_assert(std::is_standard_layout_v<HandleBlock>, "a handle must be its block's address");
+        static QMutex listMutex;
+        static auto *blocks = new std::forward_list<HandleBlock>;
+        QMutexLocker lock(&listMutex);
+        return &blocks->emplace_front();
+    }
 };
 
 WindowMessageEvent::WindowMessageEvent(uint32_t number, intptr_t wparam, intptr_t lparam)
@@ -25,39 +61,28 @@ QEvent::Type WindowMessageEvent::EventType()
 }
 
 WindowMessageTarget::WindowMessageTarget(QObject *receiver)
-    : receiver_(std::make_shared<Receiver>())
+    : handle_(HandleBlock::Make())
 {
-    handle_.target.post = &WindowMessageTarget::PostThroughHandle;
-    handle_.owner = this;
-    receiver_->object = receiver;
+    handle_->receiver = receiver;
     if (receiver) {
-        QObject::connect(receiver, &QObject::destroyed, receiver,
-                         [state = receiver_] {
-                             QMutexLocker lock(&state->mutex);
-                             state->object = nullptr;
-                         },
+        QObject::connect(receiver, &QObject::destroyed, receiver, [block = handle_] { block->Forget(); },
                          Qt::DirectConnection);
     }
 }
 
 WindowMessageTarget::~WindowMessageTarget()
 {
-    QMutexLocker lock(&receiver_->mutex);
-    receiver_->object = nullptr;
+    handle_->Forget();
+}
+
+MessageTarget *WindowMessageTarget::Handle()
+{
+    return &handle_->target;
 }
 
 void WindowMessageTarget::Post(uint32_t number, intptr_t wparam, intptr_t lparam)
 {
-    QMutexLocker lock(&receiver_->mutex);
-    if (receiver_->object)
-        QCoreApplication::postEvent(receiver_->object, new WindowMessageEvent(number, wparam, lparam));
-}
-
-void WindowMessageTarget::PostThroughHandle(MessageTarget *self, uint32_t msg, intptr_t wparam, intptr_t lparam)
-{
-    if (!self)
-        return;
-    reinterpret_cast<HandleBlock *>(self)->owner->Post(msg, wparam, lparam);
+    handle_->Post(number, wparam, lparam);
 }
 
 void WindowMessageDispatcher::On(uint32_t number, Handler handler)

@@ -4,11 +4,9 @@
 
 #include <QEvent>
 #include <QHash>
-#include <QMutex>
 #include <QObject>
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 // A numbered window message (number, WParam, LParam) delivered as a posted event.
 class WindowMessageEvent : public QEvent {
@@ -28,8 +26,9 @@ private:
 };
 
 // A window handle for the engine and the conversion worker: Post() (and the ABI's post) may be
-// called from any thread, never blocks, and drops the message once the receiver is gone. The
-// handle itself must outlive every thread that may still post through it.
+// called from any thread, never blocks, and drops the message once the receiver or this object is
+// gone. The handle stays valid for the life of the process, so an engine thread that posts after
+// the window went (a grabber closing late) finds it and its message is dropped.
 class WindowMessageTarget {
 public:
     explicit WindowMessageTarget(QObject *receiver);
@@ -37,18 +36,12 @@ public:
     WindowMessageTarget(const WindowMessageTarget &) = delete;
     WindowMessageTarget &operator=(const WindowMessageTarget &) = delete;
 
-    MessageTarget *Handle() { return &handle_.target; }
+    MessageTarget *Handle();
     void Post(uint32_t number, intptr_t wparam = 0, intptr_t lparam = 0);
 
 private:
-    struct Receiver;
-    static void PostThroughHandle(MessageTarget *self, uint32_t msg, intptr_t wparam, intptr_t lparam);
-
-    struct HandleBlock {
-        MessageTarget target; // first member: the engine's pointer is the block's address
-        WindowMessageTarget *owner;
-    } handle_;
-    std::shared_ptr<Receiver> receiver_;
+    struct HandleBlock;
+    HandleBlock *handle_; // never freed: see above
 };
 
 // A window's table of message handlers by number; call Dispatch from event().

@@ -119,3 +119,33 @@ TEST(PlatformWindowMessage, DispatcherIgnoresOtherEvents)
     EXPECT_TRUE(dispatcher.Dispatch(&finished));
     EXPECT_TRUE(called);
 }
+
+// The engine keeps a window's handle as a bare pointer, and its grabber thread posts 2512 after it
+// was told to close; the window (and the target inside it) may be gone by then.
+TEST(PlatformWindowMessage, PostingThroughTheHandleOfAGoneWindowIsDropped)
+{
+    struct OwningWindow : Window {
+        WindowMessageTarget target{this};
+    };
+    auto *kept = new OwningWindow;
+    MessageTarget *keptHandle = kept->target.Handle();
+    auto *gone = new OwningWindow;
+    MessageTarget *goneHandle = gone->target.Handle();
+    goneHandle->post(goneHandle, 2412, 1, 0); // pending when the window goes
+    delete gone;
+
+    std::thread engine([goneHandle, keptHandle] {
+        goneHandle->post(goneHandle, 2512, 0, 0);
+        keptHandle->post(keptHandle, 2512, 0, 0);
+    });
+    engine.join();
+    goneHandle->post(goneHandle, 2312, 0, 0);
+    QCoreApplication::processEvents();
+
+    // The other window's handle is still its own: its message arrives, and only there.
+    ASSERT_EQ(kept->received.size(), 1u);
+    EXPECT_EQ(kept->received[0].number, 2512u);
+    delete kept;
+    keptHandle->post(keptHandle, 2512, 0, 0);
+    QCoreApplication::processEvents();
+}
