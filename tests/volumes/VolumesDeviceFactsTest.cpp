@@ -34,7 +34,8 @@ protected:
         sysfs.addDisk(QStringLiteral("pci0000:00/0000:00:1f.2/ata3"), QStringLiteral("sde"), 8, 64, {{"removable", "0"}});
         sysfs.addPartition(QStringLiteral("sde"), QStringLiteral("sde1"), 8, 65);
         sysfs.addDisk(QStringLiteral("virtual"), QStringLiteral("loop0"), 7, 0);
-        sysfs.addDisk(QStringLiteral("virtual"), QStringLiteral("loop1"), 7, 1);
+        sysfs.addDisk(QStringLiteral("virtual"), QStringLiteral("loop1"), 7, 1, {{"removable", "0"}});
+        sysfs.addDisk(QStringLiteral("virtual"), QStringLiteral("loop2"), 7, 2, {{"removable", "1"}});
         sysfs.addDisk(QStringLiteral("platform/soc/mmc_host/mmc0/mmc0:0001"), QStringLiteral("mmcblk0"), 179, 0, {{"removable", "0"}, {"device/type", "SD"}});
         sysfs.addPartition(QStringLiteral("mmcblk0"), QStringLiteral("mmcblk0p1"), 179, 1);
         sysfs.addDisk(QStringLiteral("platform/soc/mmc_host/mmc1/mmc1:0001"), QStringLiteral("mmcblk1"), 179, 8, {{"removable", "0"}, {"device/type", "MMC"}});
@@ -89,6 +90,8 @@ TEST_F(VolumesDeviceFacts, ClassifiesBlockDevices)
         {"65 28 8:65 / /media/u/PSP rw - vfat /dev/sde1 rw", VolumeKind::Removable, "PSP", "/media/u/PSP/"},
         {"66 28 7:0 / /media/u/image ro - iso9660 /dev/loop0 ro", VolumeKind::CdRom, "", "/media/u/image/"},
         {"67 28 7:1 / /snap/core/1 ro - squashfs /dev/loop1 ro", VolumeKind::Other, "", "/snap/core/1/"},
+        // A disk image whose removable flag has been set stands in for a USB drive.
+        {"71 28 7:2 / /media/u/image-psp rw - ext4 /dev/loop2 rw", VolumeKind::Removable, "", "/media/u/image-psp/"},
         {"68 28 179:1 / /media/u/sd rw - vfat /dev/mmcblk0p1 rw", VolumeKind::Removable, "", "/media/u/sd/"},
         {"69 28 179:9 / /boot rw - ext4 /dev/mmcblk1p1 rw", VolumeKind::Fixed, "", "/boot/"},
         {"70 28 8:99 / /mnt/gone rw - ext4 /dev/sdz9 rw", VolumeKind::Other, "", "/mnt/gone/"},

@@ -92,9 +92,14 @@ bool isOptical(const BlockDevice &device, const QMap<QString, QString> &udev, co
         && (fileSystem == QLatin1String("iso9660") || fileSystem == QLatin1String("udf"));
 }
 
+bool flaggedRemovable(const BlockDevice &device)
+{
+    return readAttribute(device.diskPath + QStringLiteral("/removable")) == QLatin1String("1");
+}
+
 bool isRemovable(const BlockDevice &device, const QMap<QString, QString> &udev)
 {
-    if (readAttribute(device.diskPath + QStringLiteral("/removable")) == QLatin1String("1"))
+    if (flaggedRemovable(device))
         return true;
     if (udev.value(QStringLiteral("ID_BUS")) == QLatin1String("usb"))
         return true;
@@ -156,7 +161,9 @@ Volume volumeFromMount(const MountEntry &mount, const DeviceSources &sources)
     volume.label = labelOf(*device, udev, sources);
     if (isOptical(*device, udev, mount.fileSystem))
         volume.kind = VolumeKind::CdRom;
-    else if (isVirtual(*device))
+    // The kernel never flags a loop, RAM or network block device removable; one whose flag reads 1
+    // all the same (a disk image standing in for a USB drive) is taken at its word.
+    else if (isVirtual(*device) && !flaggedRemovable(*device))
         volume.kind = VolumeKind::Other;
     else if (isRemovable(*device, udev))
         volume.kind = VolumeKind::Removable;
