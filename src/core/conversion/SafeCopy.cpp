@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -86,14 +87,34 @@ bool sameFile(const struct stat &source, const QByteArray &destination)
         && existing.st_ino == source.st_ino;
 }
 
-// The rename is only durable once the folder holding the name has been flushed too; devices that
-// cannot flush a folder keep the name anyway once the file system is unmounted.
-void flushFolderOf(const QString &path)
+// The folder a file lies in, by its own descriptor: everything the copy does there reaches the
+// device it began on, even once the path leads elsewhere (the device unmounted meanwhile).
+int openFolderOf(const QString &path)
 {
-    const Descriptor folder(::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.valid())
-        ::fsync(folder.get());
+    return ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+bool deviceMounted(dev_t device)
+{
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly))
+        return true;
+    // The third field of a line, "major:minor", is the only one of that form.
+    const QByteArray id = ' ' + QByteArray::number(major(device)) + ':' + QByteArray::number(minor(device)) + ' ';
+    return table.readAll().contains(id);
+}
+
+// 0 while the folder's path still leads to the folder the copy writes into; otherwise ENODEV when
+// its device is no longer mounted at all (unplugged, unmounted), else ENOENT (removed, replaced).
+int folderLeft(int folder, const QString &path)
+{
+    struct stat opened, named;
+    if (::fstat(folder, &opened) != 0)
+        return errno;
+    if (::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &named) == 0
+        && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
+        return 0;
+    return deviceMounted(opened.st_dev) ? ENOENT : ENODEV;
 }
 
 } // namespace
@@ -103,7 +124,6 @@ std::optional<QString> CopyFileSafely(const QString &source, const QString &dest
 {
     const QByteArray sourceName = QFile::encodeName(source);
     const QByteArray destinationName = QFile::encodeName(destination);
-    const QByteArray partName = destinationName + ".part";
 
     Descriptor in(::open(sourceName.constData(), O_RDONLY | O_CLOEXEC));
     struct stat sourceFacts;
@@ -116,12 +136,16 @@ std::optional<QString> CopyFileSafely(const QString &source, const QString &dest
         return std::nullopt;
     }
 
-    Descriptor out(::open(partName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    const Descriptor folder(openFolderOf(destination));
+    const QByteArray entry = QFile::encodeName(QFileInfo(destination).fileName());
+    const QByteArray partEntry = entry + ".part";
+    Descriptor out(folder.valid() ? ::openat(folder.get(), partEntry.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)
+                                  : -1);
     if (!out.valid())
         return cannot("create", destination);
     const auto failed = [&](const QString &error) {
         out.close();
-        ::unlink(partName.constData());
+        ::unlinkat(folder.get(), partEntry.constData(), 0);
         return std::optional<QString>(error);
     };
 
@@ -163,13 +187,17 @@ std::optional<QString> CopyFileSafely(const QString &source, const QString &dest
     if (::fsync(out.get()) != 0)
         return failed(cannot("write", destination, errno));
     if (const int error = out.close()) {
-        ::unlink(partName.constData());
+        ::unlinkat(folder.get(), partEntry.constData(), 0);
         return cannot("write", destination, error);
     }
-    if (::rename(partName.constData(), destinationName.constData()) != 0) {
-        ::unlink(partName.constData());
-        return cannot("create", destination);
-    }
-    flushFolderOf(destination);
+    // A folder removed or a device unmounted during the copy is no longer where the user looks
+    // for the file: say so, and take the copy back off it instead of naming it there unseen.
+    if (const int error = folderLeft(folder.get(), destination))
+        return failed(cannot("create", destination, error));
+    if (::renameat(folder.get(), partEntry.constData(), folder.get(), entry.constData()) != 0)
+        return failed(cannot("create", destination, errno));
+    // The rename is only durable once the folder holding the name has been flushed too; devices
+    // that cannot flush a folder keep the name anyway once the file system is unmounted.
+    ::fsync(folder.get());
     return std::nullopt;
 }

@@ -16,6 +16,8 @@ inline constexpr qint64 CopyBlockSize = qint64(1) << 20;
 // over the destination (an existing file is replaced). The source is only read. On failure the
 // temporary file is removed and the result is the error in the program's words: "Cannot open
 // file <source>", "Cannot create file <destination>", or a read or write failure with the
-// system's reason. Nothing (no error) on success; copying a file onto itself leaves it alone.
+// system's reason. A destination folder that is no longer where its path leads when the copy is
+// complete fails with "No such device" when its device was unmounted meanwhile, else "No such
+// file or directory", and the copy is taken back off it. Nothing (no error) on success; copying a file onto itself leaves it alone.
 std::optional<QString> CopyFileSafely(const QString &source, const QString &destination,
                                       const CopyProgress &progress = {}, qint64 blockSize = CopyBlockSize);
