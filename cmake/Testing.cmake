@@ -1,10 +1,14 @@
 include(GoogleTest)
 
-# pocketreel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT])
+# pocketreel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT] [THREADS])
 # One gtest executable whose cases CTest lists one by one. QT gives it a main() that makes a
-# QApplication (offscreen), for tests that need widgets, events or timers.
+# QApplication (offscreen), for tests that need widgets, events or timers. THREADS puts it in the
+# ThreadSanitizer pass (label "threads", built by the target pocketreel_thread_tests): suites
+# whose threads are the engine's or the conversion run's own.
+add_custom_target(pocketreel_thread_tests)
+
 function(pocketreel_add_gtest name)
-  cmake_parse_arguments(arg "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;THREADS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock)
   if(arg_QT)
@@ -12,9 +16,14 @@ function(pocketreel_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
+  set(labels "")
+  if(arg_THREADS)
+    set(labels threads)
+    add_dependencies(pocketreel_thread_tests ${name})
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${POCKETREEL_SANITIZER_ENVIRONMENT}" LABELS "${labels}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
