@@ -1,6 +1,10 @@
 #include "EngineLibrary.h"
 #include "TestMedia.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -150,4 +154,25 @@ TEST(EngineGrabber, UnInitReturnsWhileTheGrabberIsBusyAndItsThreadPosts2512Last)
     ASSERT_TRUE(window.waitFor(DVDENCODER_MSG_GRABBER_CLOSED));
     std::lock_guard lock(window.mutex);
     EXPECT_EQ(window.messages, (std::vector<uint32_t>{DVDENCODER_MSG_READY, DVDENCODER_MSG_GRABBER_CLOSED}));
+}
+
+// Damaged files the fuzzers made: the grabber opened on each still answers every message.
+TEST(EngineGrabber, SurvivesTheFuzzerFindings)
+{
+    const auto &engine = EngineLibrary::get();
+    const QFileInfoList files = QDir(QStringLiteral(ENGINE_FUZZ_FINDINGS_DIR)).entryInfoList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QFileInfo &file : files) {
+        SCOPED_TRACE(file.fileName().toStdString());
+        const QByteArray path = QFile::encodeName(file.filePath());
+        RecordingWindow window;
+        ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+        ASSERT_TRUE(window.take(DVDENCODER_MSG_READY, 20000).has_value());
+        for (int second : {1, 0, 3}) {
+            ASSERT_EQ(engine.setNextFrameTime(second), 0);
+            ASSERT_TRUE(window.take(DVDENCODER_MSG_FRAME, 20000).has_value()) << "no answer for " << second;
+        }
+        EXPECT_EQ(engine.grabberUnInit(), 0);
+        EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED, 20000).has_value());
+    }
 }
