@@ -166,13 +166,13 @@ TEST(EngineGrabber, SurvivesTheFuzzerFindings)
         SCOPED_TRACE(file.fileName().toStdString());
         const QByteArray path = QFile::encodeName(file.filePath());
         RecordingWindow window;
-        ASSERT_EQ(engine.grabberInit(&window, 2, path.constData(), "", "0"), 0);
+        ASSERT_EQ(engine.X_GetFrame_Init(&window, 2, path.constData(), "", "0"), 0);
         ASSERT_TRUE(window.take(DVDENCODER_MSG_READY, 20000).has_value());
         for (int second : {1, 0, 3}) {
-            ASSERT_EQ(engine.setNextFrameTime(second), 0);
+            ASSERT_EQ(engine.X_Set_NextFrame_Time(second), 0);
             ASSERT_TRUE(window.take(DVDENCODER_MSG_FRAME, 20000).has_value()) << "no answer for " << second;
         }
-        EXPECT_EQ(engine.grabberUnInit(), 0);
+        EXPECT_EQ(engine.X_GetFrame_UnInit(), 0);
         EXPECT_TRUE(window.take(DVDENCODER_MSG_GRABBER_CLOSED, 20000).has_value());
     }
 }

@@ -70,11 +70,11 @@ TEST(FaultSource, CutOrRemovedWhileConvertingEndsInTimeWithAPlayableFileOrNothin
             ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
             int32_t info[4] = {};
             while (info[0] < 1 && result.wait_for(std::chrono::milliseconds(5)) == std::future_status::timeout)
-                engine.getInfo(info);
+                engine.X_Get_Info(info);
             fault.apply(source);
             if (result.wait_for(Bound) == std::future_status::timeout) {
                 ADD_FAILURE() << "the conversion did not end within " << Bound.count() << " s";
-                engine.stopConvert();
+                engine.X_StopConvert();
             }
             worker.join();
 

@@ -69,8 +69,8 @@ TEST(FaultStop, TwentyMomentsEachLeaveAPlayableFileAsLongAsReported)
         ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
         std::this_thread::sleep_for(delay);
         int32_t info[4] = {};
-        ASSERT_EQ(engine.getInfo(info), 0);
-        const int32_t stopped = engine.stopConvert();
+        ASSERT_EQ(engine.X_Get_Info(info), 0);
+        const int32_t stopped = engine.X_StopConvert();
         worker.join();
 
         EXPECT_EQ(result, 0);
