@@ -374,8 +374,9 @@ int Conversion::pullVideo()
         if (ret < 0)
             return fail(kFilteringPicture, s_.sourcePath, ret);
         if (frameLimit_ > 0 && framesFiltered_ >= frameLimit_) {
+            // Frames past the range are not even made: filling a gap can make hours of them.
             videoOutputDone_ = true;
-            continue;
+            return 0;
         }
         ++framesFiltered_;
         if (!filteredVideo_.push(std::move(frame)))

@@ -118,7 +118,9 @@ int FilterChain::push(AVFrame *frame)
 
 int FilterChain::close(int64_t endPts)
 {
-    return av_buffersrc_close(source_, endPts, AV_BUFFERSRC_FLAG_PUSH);
+    // Without pushing: what the end still makes (a rate filter filling a gap can make hours of
+    // frames) is made as it is pulled, so a caller that has enough stops it from being made.
+    return av_buffersrc_close(source_, endPts, 0);
 }
 
 int FilterChain::pull(AVFrame *frame)

@@ -14,6 +14,7 @@ public:
     // AVERROR_EOF when the chain wants no more.
     int push(AVFrame *frame);
     // Ends the input at `endPts` (where the last frame stops), so the last frame keeps its length.
+    // The frames still to come are made by pull().
     int close(int64_t endPts);
     // 0 = a frame, AVERROR(EAGAIN) = wants input, AVERROR_EOF = ended, else an error.
     int pull(AVFrame *frame);
