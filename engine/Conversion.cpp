@@ -366,7 +366,8 @@ int Conversion::filterVideo()
 
 int Conversion::pullVideo()
 {
-    for (;;) {
+    // After a stop nothing more is made: the file ends where the progress said it was.
+    while (!state_.stopRequested()) {
         FramePtr frame = makeFrame();
         int ret = videoChain_.pull(frame.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
@@ -382,6 +383,7 @@ int Conversion::pullVideo()
         if (!filteredVideo_.push(std::move(frame)))
             return kAborted;
     }
+    return 0;
 }
 
 int Conversion::encodeStreams()
@@ -392,6 +394,10 @@ int Conversion::encodeStreams()
             return kAborted;
         if (!frame)
             return finishEncoding();
+        // What waits in the queue when a stop comes is left out (and taken off the queue, so the
+        // filter stage can end).
+        if (state_.stopRequested())
+            continue;
         const int ret = encodeVideo(frame.get());
         if (ret < 0)
             return ret;

@@ -218,6 +218,34 @@ TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
     EXPECT_EQ(engine.X_StopConvert(), -1) << "nothing runs any more";
 }
 
+// The picture of this source starts 25 minutes after its sound, so the rate filter fills that gap
+// with its first frame: a stop there must still end the file where the progress was, not at the
+// gap's end.
+TEST(EngineConversion, StopInsideAFilledGapEndsTheFileWhereTheProgressWas)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = QStringLiteral(ENGINE_FUZZ_FINDINGS_DIR "/conversion/picture-long-after-sound.bin");
+    r.output = dir.filePath("gap.MP4");
+    r.length = "0";
+    RecordingWindow window;
+    int32_t result = 1;
+    std::thread worker([&] { result = convert(r, &window); });
+    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
+    const auto &engine = EngineLibrary::get();
+    int32_t info[4] = {};
+    while (info[2] < 60) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(engine.X_Get_Info(info), 0);
+    }
+    EXPECT_EQ(engine.X_StopConvert(), 0);
+    worker.join();
+
+    EXPECT_EQ(result, 0);
+    const double seconds = numberOf(probeJson(r.output)["format"].toObject(), "duration");
+    EXPECT_LT(seconds, info[2] / 29.97 + 1.0) << "frame " << info[2] << " was done at the stop";
+}
+
 TEST(EngineConversion, FailureLeavesNothingBehindAndTheSourceUntouched)
 {
     QTemporaryDir dir;
