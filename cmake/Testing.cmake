@@ -24,6 +24,6 @@ function(pocketreel_add_gtest name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${POCKETREEL_SANITIZER_ENVIRONMENT}" LABELS "${labels}"
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen LABELS "${labels}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
