@@ -264,6 +264,7 @@ TEST_F(MainWindowShell, MinimiseButtonMinimises)
 TEST(MainWindowCreation, MasksFloatingPointExceptionsOnTheWindowThread)
 {
     feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+    ScriptedPrompts prompts; // the window reaches the prompts while it is made
     TMainForm form;
     EXPECT_EQ(fegetexcept(), 0);
 }
@@ -272,6 +273,7 @@ TEST(MainWindowCursors, MarkersUseTheDragCursorFromTheApplicationFolder)
 {
     const QString saved = path_PNG;
     path_PNG = QStringLiteral(POCKETREEL_APP_DIR "/");
+    ScriptedPrompts prompts;
     TMainForm form;
     path_PNG = saved;
     EXPECT_EQ(screenCursor(crDragWE).shape(), Qt::BitmapCursor);
