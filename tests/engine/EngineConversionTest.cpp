@@ -33,6 +33,27 @@ long long peakResidentMegabytes()
     return -1;
 }
 
+// Converts on another thread and stops once `frames` frames are done; `info` is the progress read
+// just before the stop. The conversion's result, or -2 when the stop was refused.
+int32_t convertAndStopAfter(const ConversionRequest &r, int frames, int32_t info[4])
+{
+    RecordingWindow window;
+    int32_t result = 1;
+    std::thread worker([&] { result = convert(r, &window); });
+    const auto &engine = EngineLibrary::get();
+    bool stopped = false;
+    if (window.take(DVDENCODER_MSG_READY).has_value()) {
+        while (info[2] < frames) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (engine.X_Get_Info(info) != 0)
+                break;
+        }
+        stopped = engine.X_StopConvert() == 0;
+    }
+    worker.join();
+    return stopped ? result : -2;
+}
+
 double audioRms(const QString &file)
 {
     const ToolResult r = runTool("ffmpeg", {"-v", "info", "-i", file, "-map", "0:a", "-af", "astats=measure_overall=RMS_level:measure_perchannel=none",
@@ -191,22 +212,9 @@ TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
     r.source = mediaPath("long");
     r.output = dir.filePath("stopped.MP4");
     r.length = "0";
-    RecordingWindow window;
-    int32_t result = 1;
-    std::thread worker([&] { result = convert(r, &window); });
-    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
-
-    const auto &engine = EngineLibrary::get();
     int32_t info[4] = {};
-    while (info[2] < 25) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ASSERT_EQ(engine.X_Get_Info(info), 0);
-    }
+    EXPECT_EQ(convertAndStopAfter(r, 25, info), 0);
     EXPECT_GT(info[1], 0);
-    EXPECT_EQ(engine.X_StopConvert(), 0);
-    worker.join();
-
-    EXPECT_EQ(result, 0);
     EXPECT_FALSE(QFile::exists(r.output + ".part"));
     const ToolResult decode = runTool("ffmpeg", {"-v", "error", "-i", r.output, "-f", "null", "-"});
     EXPECT_EQ(decode.exitCode, 0);
@@ -215,7 +223,7 @@ TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
     const double seconds = numberOf(probe["format"].toObject(), "duration");
     EXPECT_GT(seconds, 0.5);
     EXPECT_LT(seconds, 29);
-    EXPECT_EQ(engine.X_StopConvert(), -1) << "nothing runs any more";
+    EXPECT_EQ(EngineLibrary::get().X_StopConvert(), -1) << "nothing runs any more";
 }
 
 // The picture of this source starts 25 minutes after its sound, so the rate filter fills that gap
@@ -228,20 +236,8 @@ TEST(EngineConversion, StopInsideAFilledGapEndsTheFileWhereTheProgressWas)
     r.source = QStringLiteral(ENGINE_FUZZ_FINDINGS_DIR "/conversion/picture-long-after-sound.bin");
     r.output = dir.filePath("gap.MP4");
     r.length = "0";
-    RecordingWindow window;
-    int32_t result = 1;
-    std::thread worker([&] { result = convert(r, &window); });
-    ASSERT_TRUE(window.take(DVDENCODER_MSG_READY).has_value());
-    const auto &engine = EngineLibrary::get();
     int32_t info[4] = {};
-    while (info[2] < 60) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        ASSERT_EQ(engine.X_Get_Info(info), 0);
-    }
-    EXPECT_EQ(engine.X_StopConvert(), 0);
-    worker.join();
-
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(convertAndStopAfter(r, 60, info), 0);
     const double seconds = numberOf(probeJson(r.output)["format"].toObject(), "duration");
     EXPECT_LT(seconds, info[2] / 29.97 + 1.0) << "frame " << info[2] << " was done at the stop";
 }
