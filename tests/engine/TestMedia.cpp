@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLockFile>
-#include <QProcess>
 
 #include <cmath>
 #include <map>
@@ -71,17 +70,6 @@ QString mediaDir()
 {
     return QStringLiteral(ENGINE_TEST_MEDIA_DIR);
 }
-}
-
-ToolResult runTool(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForStarted(-1))
-        return {-1, {}};
-    p.waitForFinished(-1);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAll()};
 }
 
 QStringList conformitySourceKinds()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ToolRun.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -19,12 +21,6 @@
 // (the same pictures in MPEG-TS: start-coded packets, no index, timestamps not at 0).
 QString mediaPath(const QString &kind);
 QStringList conformitySourceKinds();
-
-struct ToolResult {
-    int exitCode;
-    QByteArray output; // stdout and stderr together
-};
-ToolResult runTool(const QString &program, const QStringList &args);
 
 QJsonObject probeJson(const QString &file);
 QJsonObject streamOf(const QJsonObject &probe, int index);

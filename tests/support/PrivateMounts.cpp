@@ -1,9 +1,10 @@
 #include "PrivateMounts.h"
 
+#include "ToolRun.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -115,13 +116,9 @@ namespace {
 // Runs a tool quietly; empty on success, otherwise what failed.
 std::string runQuietly(const QString &program, const QStringList &arguments)
 {
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(program, arguments);
-    if (!tool.waitForStarted() || !tool.waitForFinished(60000))
-        return program.toStdString() + " cannot run here";
-    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
-        return program.toStdString() + ": " + tool.readAll().trimmed().toStdString();
+    const ToolResult tool = runTool(program, arguments);
+    if (tool.exitCode != 0)
+        return program.toStdString() + ": " + tool.output.trimmed().toStdString();
     return {};
 }
 
