@@ -10,6 +10,6 @@ struct ToolResult {
 };
 
 // Runs an external tool (ffmpeg, ffprobe, mkfs) to its end. Started with posix_spawn rather than
-// QProcess: QProcess's child runs intercepted calls on the parent thread's ThreadSanitizer state,
-// after which the thread pass reports races on properly locked data in the rest of the process.
+// QProcess: once a process has started a child through QProcess (Debian's Qt 6.4, GCC 12),
+// ThreadSanitizer reports races on properly locked data in the rest of it, every time.
 ToolResult runTool(const QString &program, const QStringList &args);
