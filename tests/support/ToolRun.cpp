@@ -31,6 +31,10 @@ ToolResult runTool(const QString &program, const QStringList &args)
     const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
+    if (spawned != 0) {
+        close(pipeEnds[0]);
+        return {-1, program.toUtf8() + ": " + QByteArray(strerror(spawned))};
+    }
 
     QByteArray output;
     char buffer[65536];
@@ -42,8 +46,6 @@ ToolResult runTool(const QString &program, const QStringList &args)
             break;
     }
     close(pipeEnds[0]);
-    if (spawned != 0)
-        return {-1, program.toUtf8() + ": " + QByteArray(strerror(spawned))};
 
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
