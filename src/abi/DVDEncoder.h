@@ -48,9 +48,40 @@ DVDENCODER_API int32_t X_Get_Frame_JPEG(MessageTarget *window, int32_t mode, con
                                         const char *titleNumber, const char *second, const char *size,
                                         const char *outputPath, int32_t stamp);
 
-/* Every entry point, in the order above: the one list that binders, stand-in engines and their
- * builds expand (X is called with each name). Each name stands alone on its line, so the build
- * can read the list from this file too. */
+/* Optional entry points. An engine may lack any of them: the program binds each only where
+ * present, and a missing one means the feature is absent, never a failure to load. */
+
+/* Why the calling thread's last engine call failed (a probe, picture, grabber start, conversion or
+ * thumbnail that returned -1), as a short text in the user's terms, UTF-8, without a path, e.g.
+ * "no video picture, only sound and a cover image" or "nothing could be read for 30 s". "" when
+ * that call did not fail or gave no reason. Owned by the engine, valid on the calling thread until
+ * its next engine call. */
+DVDENCODER_API const char *X_Get_Last_Error(void);
+
+/* The sound and subtitle streams of the file at `path`, and the subtitle files beside it that share
+ * its base name (name.srt, name.ass, name.ssa, name.vtt, name.LANG.srt, ...). Writes a UTF-8 text
+ * into buffer, `capacity` bytes with the final '\0', one line per entry ending in '\n', six fields
+ * separated by tabs (tabs and line breaks inside a field are written as blanks):
+ *   kind      "audio", "subtitle" (a stream in the file) or "file" (a subtitle file beside it)
+ *   language  the stream's language tag as written, or for a file the LANG part of its name; ""
+ *             when unknown
+ *   codec     FFmpeg's codec name: "aac", "ac3", "ass", "subrip", "dvd_subtitle", "hdmv_pgs_subtitle", ...
+ *   channels  the sound's channel count in decimal; "0" for subtitles
+ *   flags     letters in any order: d = flagged default, f = forced, b = bitmap subtitles; "" for none
+ *   title     the stream's title tag, "" when none; for a file, its absolute path
+ * Order: every sound stream in file order, then every subtitle stream in file order, then the files
+ * sorted by name. An entry's id is its position in this list: for a clip with these lists the
+ * conversion's audio stream text is the id of a sound entry ("000", "001", ...; "0" is the first
+ * sound stream either way), and its subtitle text the id of a subtitle or file entry, "-1" for
+ * none, or the absolute path of a subtitle file.
+ * Returns the length of the whole text without the '\0'; when that is not below capacity the
+ * buffer holds no usable text and the caller asks again with a larger one. -1 when the file cannot
+ * be read; X_Get_Last_Error then says why. */
+DVDENCODER_API int32_t X_Get_Stream_List(const char *path, char *buffer, int32_t capacity);
+
+/* Every entry point, in the order above: the lists that binders, stand-in engines and their builds
+ * expand (X is called with each name). Each name stands alone on its line, so the build can read
+ * the lists from this file too. */
 #define DVDENCODER_ENTRY_POINTS(X) \
     X(X_GetFileinfo_GetPic)        \
     X(X_Get_Frame)                 \
@@ -61,6 +92,10 @@ DVDENCODER_API int32_t X_Get_Frame_JPEG(MessageTarget *window, int32_t mode, con
     X(X_Get_Info)                  \
     X(X_StopConvert)               \
     X(X_Get_Frame_JPEG)
+
+#define DVDENCODER_OPTIONAL_ENTRY_POINTS(X) \
+    X(X_Get_Last_Error)                     \
+    X(X_Get_Stream_List)
 
 /* Message numbers the engine posts. */
 enum {

@@ -42,6 +42,12 @@ bool EngineLibrary::Load(Entries needed)
     return true;
 }
 
+QString EngineLibrary::FailureReason() const
+{
+    const char *reason = X_Get_Last_Error ? X_Get_Last_Error() : nullptr;
+    return reason ? QString::fromUtf8(reason) : QString();
+}
+
 void EngineLibrary::Release()
 {
     static_cast<EngineEntryPoints &>(*this) = {};

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -64,6 +65,9 @@ TEST_F(EngineBinder, AMissingEntryPointFailsTheSitesThatBindItAndReleasesTheLibr
         {"X_Get_Info", true, true, false},
         {"X_StopConvert", true, true, false},
         {"X_Get_Frame_JPEG", true, true, false},
+        // Optional: every site loads without them.
+        {"X_Get_Last_Error", true, true, true},
+        {"X_Get_Stream_List", true, true, true},
     };
     for (const auto &c : cases) {
         FakeEngine::FakeAppFolder folder(QLatin1String(c.missing));
@@ -91,6 +95,10 @@ TEST_F(EngineBinder, AMissingEntryPointFailsTheSitesThatBindItAndReleasesTheLibr
                 EXPECT_EQ(engine.X_GetFileinfo_GetPic, nullptr);
                 EXPECT_EQ(engine.X_SetPar_D2PSP, nullptr);
             }
+            EXPECT_EQ(engine.X_Get_Last_Error == nullptr, !site.loads || c.missing == std::string("X_Get_Last_Error"))
+                << site.site << " without " << c.missing;
+            if (site.loads && engine.X_Get_Last_Error == nullptr)
+                EXPECT_EQ(engine.FailureReason(), QString());
         }
         EXPECT_EQ(LoadedCopies(), 0);
     }
@@ -182,4 +190,30 @@ TEST_F(EngineBinder, ScriptedConversionBlocksUntilStoppedAndPostsAsTold)
     EXPECT_EQ(calls[0].texts[14], output.toStdString());
     EXPECT_EQ(calls[0].texts[16], "60");
     EXPECT_EQ(calls[0].numbers, (std::vector<int64_t>{2, 20261210}));
+}
+
+TEST_F(EngineBinder, OptionalEntryPointsGiveTheReasonOfTheCallingThreadAndTheStreamText)
+{
+    FakeEngine::FakeAppFolder folder;
+    FakeEngine::SetFailureReason("/videos/song.mp3", "no video picture, only sound and a cover image");
+    const std::string streams = "audio\teng\taac\t2\td\t\nsubtitle\tjpn\tass\t0\tf\tSigns\n";
+    FakeEngine::SetStreamList("/videos/film.mkv", streams);
+
+    EngineLibrary engine;
+    ASSERT_TRUE(engine.Load(EngineLibrary::AddingEntries));
+    char song[64] = "/videos/song.mp3";
+    EngineFileInfo info{};
+    EXPECT_EQ(engine.X_GetFileinfo_GetPic(song, 10, &info), -1);
+    EXPECT_EQ(engine.FailureReason(), QStringLiteral("no video picture, only sound and a cover image"));
+    QString otherThread = QStringLiteral("unset");
+    std::thread([&] { otherThread = engine.FailureReason(); }).join();
+    EXPECT_EQ(otherThread, QString());
+
+    char small[8];
+    EXPECT_EQ(engine.X_Get_Stream_List("/videos/film.mkv", small, sizeof small), int32_t(streams.size()));
+    std::vector<char> text(streams.size() + 1);
+    EXPECT_EQ(engine.X_Get_Stream_List("/videos/film.mkv", text.data(), int32_t(text.size())),
+              int32_t(streams.size()));
+    EXPECT_EQ(std::string(text.data()), streams);
+    EXPECT_EQ(engine.X_Get_Stream_List("/videos/none.avi", text.data(), int32_t(text.size())), 0);
 }

@@ -105,4 +105,18 @@ int32_t X_Get_Frame_JPEG(MessageTarget *window, int32_t mode, const char *source
 }
 #endif
 
+#ifndef FAKE_ENGINE_WITHOUT_X_Get_Last_Error
+const char *X_Get_Last_Error(void)
+{
+    return GetLastError();
+}
+#endif
+
+#ifndef FAKE_ENGINE_WITHOUT_X_Get_Stream_List
+int32_t X_Get_Stream_List(const char *path, char *buffer, int32_t capacity)
+{
+    return GetStreamList(path, buffer, capacity);
+}
+#endif
+
 } // extern "C"

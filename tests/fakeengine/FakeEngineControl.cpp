@@ -41,6 +41,12 @@ struct Script {
     int infoDelayMs = 0;
     int32_t thumbnailResult = 0;
     bool thumbnailWritesOutput = true;
+    std::map<std::string, std::string> failureReasons;
+    struct StreamList {
+        std::string text;
+        int32_t result = 0;
+    };
+    std::map<std::string, StreamList> streamLists;
 };
 
 struct State {
@@ -113,6 +119,10 @@ FAKE_ENGINE_SETTER(SetInfo(int32_t secondsDone, int32_t fps, int32_t frame, int3
 FAKE_ENGINE_SETTER(SetInfoDelay(int milliseconds), script.infoDelayMs = milliseconds)
 FAKE_ENGINE_SETTER(SetThumbnailResult(int32_t result), script.thumbnailResult = result)
 FAKE_ENGINE_SETTER(SetThumbnailWritesOutput(bool writes), script.thumbnailWritesOutput = writes)
+FAKE_ENGINE_SETTER(SetFailureReason(const std::string &path, const std::string &reason),
+                   script.failureReasons[path] = reason)
+FAKE_ENGINE_SETTER(SetStreamList(const std::string &path, const std::string &text, int32_t result),
+                   script.streamLists[path].text = text; script.streamLists[path].result = result)
 
 #undef FAKE_ENGINE_SETTER
 
@@ -203,6 +213,16 @@ void Deliver(Delivery delivery, MessageTarget *window, uint32_t number, intptr_t
     poster.join();
 }
 
+// The reason X_Get_Last_Error gives, per calling thread as the real engine's.
+thread_local std::string lastError;
+
+// Sets the calling thread's reason after a call about `path` that returned `result`.
+void NoteResult(const State &s, const std::string &path, int32_t result)
+{
+    const auto found = s.script.failureReasons.find(path);
+    lastError = result < 0 && found != s.script.failureReasons.end() ? found->second : std::string();
+}
+
 void WriteSmallFile(const char *path, const char *content)
 {
     if (!path)
@@ -239,6 +259,7 @@ int32_t GetFileinfoGetPic(char *path, int32_t spare, EngineFileInfo *info)
         *info = answer.info;
     s.currentFile = file;
     s.requestedSecond = -1;
+    NoteResult(s, file, answer.result);
     return answer.result;
 }
 
@@ -352,6 +373,7 @@ int32_t SetParD2PSP(MessageTarget *window, int32_t mode, const char *const texts
     }
     if (s.script.conversionWritesOutput && s.script.conversionResult == 0)
         WriteSmallFile(texts[14], "fake MP4 written by the stand-in engine\n");
+    NoteResult(s, Text(texts[0]), s.script.conversionResult);
     return s.script.conversionResult;
 }
 
@@ -394,7 +416,33 @@ int32_t GetFrameJPEG(MessageTarget * /*window*/, int32_t mode, const char *sourc
                {mode, stamp}});
     if (s.script.thumbnailWritesOutput && s.script.thumbnailResult == 0)
         WriteSmallFile(outputPath, "fake THM written by the stand-in engine\n");
+    NoteResult(s, Text(sourcePath), s.script.thumbnailResult);
     return s.script.thumbnailResult;
+}
+
+const char *GetLastError()
+{
+    State &s = state();
+    std::lock_guard lock(s.mutex);
+    Record(s, {"X_Get_Last_Error", {}, {}});
+    return lastError.c_str();
+}
+
+int32_t GetStreamList(const char *path, char *buffer, int32_t capacity)
+{
+    State &s = state();
+    std::lock_guard lock(s.mutex);
+    Record(s, {"X_Get_Stream_List", {Text(path)}, {capacity}});
+    const auto found = s.script.streamLists.find(Text(path));
+    const Script::StreamList list = found != s.script.streamLists.end() ? found->second : Script::StreamList{};
+    if (list.result < 0)
+        return list.result;
+    const std::string &text = list.text;
+    if (buffer && capacity > 0 && text.size() < size_t(capacity)) {
+        text.copy(buffer, text.size());
+        buffer[text.size()] = '\0';
+    }
+    return int32_t(text.size());
 }
 
 } // namespace Internal

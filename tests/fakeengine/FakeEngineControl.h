@@ -78,6 +78,14 @@ void SetInfoDelay(int milliseconds);
 void SetThumbnailResult(int32_t result);
 void SetThumbnailWritesOutput(bool writes);
 
+// X_Get_Last_Error: after a probe, conversion or thumbnail of `path` that fails, the calling
+// thread's reason is this text (default: none, ""); a call that succeeds clears it.
+void SetFailureReason(const std::string &path, const std::string &reason);
+
+// X_Get_Stream_List: the text (DVDEncoder.h's lines) for `path`; a path without one has no
+// streams. A result of -1 makes the call fail instead.
+void SetStreamList(const std::string &path, const std::string &text, int32_t result = 0);
+
 // Posts every held message, in the order they were held, from the calling thread.
 void PostHeldMessages();
 int HeldMessageCount();
@@ -108,6 +116,8 @@ int32_t StopConvert();
 int32_t GetFrameJPEG(MessageTarget *window, int32_t mode, const char *sourcePath,
                      const char *titleNumber, const char *second, const char *size,
                      const char *outputPath, int32_t stamp);
+const char *GetLastError();
+int32_t GetStreamList(const char *path, char *buffer, int32_t capacity);
 }
 
 } // namespace FakeEngine
