@@ -2,6 +2,7 @@
 
 #include "ExitCodes.h"
 #include "core/AppGlobals.h"
+#include "core/ProductTexts.h"
 #include "core/TextHelpers.h"
 
 #include <QCommandLineParser>
@@ -366,7 +367,8 @@ QString MainHelpText()
 QString VersionText()
 {
     const QStringList parts = g_s_Version.trimmed().split(QStringLiteral(" Build on "));
-    return QStringLiteral("%1 (%2) %3\nBuild on %4\n").arg(Program, ProductName, parts.value(0), parts.value(1));
+    return QStringLiteral("%1 (%2) %3\nBuild on %4\n").arg(Program, ProductName, parts.value(0), parts.value(1))
+           + QLatin1String(ProductText::LicenceNotice);
 }
 
 CliRequest ParseArguments(const QStringList &arguments)

@@ -8,5 +8,12 @@ inline constexpr char DisplayName[] = "PocketReel PSP Video Converter";
 inline constexpr char Maker[] = "The PocketReel developers";
 inline constexpr char HomePage[] = "https://example.org/pocketreel";
 inline constexpr char SupportEmail[] = "mailto:support@example.org";
+// The engine links x264 (GPL) through FFmpeg, which makes the whole GPL; COPYING holds the text.
+inline constexpr char LicenceNotice[] =
+    "Copyright (C) 2026 The PocketReel developers\n"
+    "Licence GPL-2.0-or-later: the GNU General Public License, version 2 or later\n"
+    "<https://www.gnu.org/licenses/old-licenses/gpl-2.0.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 } // namespace ProductText

@@ -109,4 +109,5 @@ TEST(CliArguments, EveryCommandAnswersHelpWithItsUsage)
         for (const QString &line : answer.text.split(u'\n'))
             EXPECT_LE(line.size(), 79) << line.toStdString();
     }
+    EXPECT_TRUE(std::get<Answer>(ParseArguments({"--version"})).text.contains("\nLicence GPL-2.0-or-later: "));
 }
