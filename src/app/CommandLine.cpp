@@ -1,8 +1,11 @@
 #include "CommandLine.h"
 
 #include "core/AppGlobals.h"
+#include "core/ProductTexts.h"
 #include "platform/UserDataFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <cstring>
 
@@ -24,12 +27,15 @@ void print(const QString &text)
 QString helpText()
 {
     return QStringLiteral(
-               "Usage: pocketreel [--help | --version]\n\n"
+               "Usage: pocketreel [--help | --version] [FILE...]\n\n"
                "%1 turns video files into MP4 files that a PlayStation Portable plays,\n"
                "and uploads them to a PSP plugged in as a USB drive.\n\n"
+               "The FILEs are added to the list as the Add button adds them; when PocketReel\n"
+               "runs already, they go to the running one and this start ends at once.\n"
+               "After -- every argument is a file, also one whose name starts with -.\n\n"
                "Options:\n"
                "  -h, --help       show this help and exit\n"
-               "  -v, --version    show the version and exit\n\n"
+               "  -v, --version    show the version and the licence and exit\n\n"
                "Files:\n"
                "  %2\n"
                "      the program, its engine DVDEncoder.so and the definition file PfDef.dll\n"
@@ -50,8 +56,48 @@ std::optional<int> AnswerCommandLine(int argc, char **argv)
         return 0;
     }
     if (asked(argc, argv, "-v", "--version")) {
-        print(ProductName + g_s_Version + u'\n');
+        print(ProductName + g_s_Version + u'\n' + QLatin1String(ProductText::LicenceNotice));
         return 0;
     }
     return std::nullopt;
+}
+
+QStringList FilesToOpen(const QStringList &arguments, const QString &workingFolder)
+{
+    // Qt's options that take their value as the next argument; "--name" is read as "-name".
+    static const QStringList qtOptionsWithValue = {
+        QStringLiteral("-platform"), QStringLiteral("-platformpluginpath"), QStringLiteral("-platformtheme"),
+        QStringLiteral("-plugin"), QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+        QStringLiteral("-qwindowtitle"), QStringLiteral("-session"), QStringLiteral("-display"),
+        QStringLiteral("-geometry"), QStringLiteral("-name"), QStringLiteral("-style"),
+        QStringLiteral("-stylesheet"),
+    };
+    const QDir folder(workingFolder);
+    QStringList files;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument.isEmpty())
+            continue;
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && argument.startsWith(u'-')) {
+            const QString option = argument.startsWith(QLatin1String("--")) ? argument.mid(1) : argument;
+            if (qtOptionsWithValue.contains(option))
+                ++i;
+            continue;
+        }
+        files << QDir::cleanPath(folder.absoluteFilePath(argument));
+    }
+    return files;
+}
+
+QStringList FilesToOpen(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return FilesToOpen(arguments, QDir::currentPath());
 }

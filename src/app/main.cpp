@@ -1,6 +1,8 @@
 #include "AppWindows.h"
 #include "CommandLine.h"
 #include "DesktopUrlOpener.h"
+#include "InstanceStart.h"
+#include "OpenFilesQueue.h"
 #include "QtPrompts.h"
 #include "ReportingApplication.h"
 #include "StartupReport.h"
@@ -9,28 +11,17 @@
 #include "TProcessForm.h"
 #include "WindowCreation.h"
 #include "core/AppGlobals.h"
-#include "platform/SingleInstance.h"
-
-#include <cstdio>
+#include "mainform/cliplist/ClipListComponent.h"
 
 int main(int argc, char **argv)
 {
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv))
         return *answered;
 
-    SingleInstance instance(SingleInstance::DefaultLockPaths(ProductName));
-    switch (instance.TryAcquire()) {
-    case SingleInstance::Claim::HeldByAnotherInstance:
-        return -1;
-    case SingleInstance::Claim::NoLock:
-        std::fprintf(stderr,
-                     "%s: no single-instance lock could be taken (%s); starting without one, so a "
-                     "second start will not be refused.\n",
-                     qPrintable(ProductName), qPrintable(instance.FailureReport()));
-        break;
-    case SingleInstance::Claim::Held:
-        break;
-    }
+    const QStringList files = FilesToOpen(argc, argv);
+    InstanceStart instance(SingleInstance::DefaultLockPaths(ProductName));
+    if (const std::optional<int> ended = instance.Claim(files))
+        return *ended;
 
     ReportingApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);
@@ -53,9 +44,18 @@ int main(int argc, char **argv)
     if (!created)
         return 0;
 
+    ClipListComponent &clipList = *MainForm->ClipListPart();
+    OpenFilesQueue opening(
+        *MainForm, [&clipList] { return clipList.Busy(); },
+        [&clipList](const QStringList &paths) { clipList.AddFiles(paths); });
+    if (FileHandOverListener *listener = instance.Listener())
+        listener->Start([&opening](const QStringList &paths) { opening.OpenFromAnotherStart(paths); });
+    opening.Open(files);
+
     ReportWhenShown(MainForm);
     MainForm->show();
     const int status = app.exec();
+    instance.StopTakingFiles();
     delete ProcessForm;
     delete OptionForm;
     delete MainForm;

@@ -63,6 +63,7 @@ SingleInstance::Claim SingleInstance::TryAcquire()
     if (lock_)
         return Claim::Held;
     failures_.clear();
+    runningPath_.clear();
     for (const QString &path : std::as_const(lockPaths_)) {
         auto lock = std::make_unique<QLockFile>(path);
         // Only a lock whose process has died is stale; a long-running instance keeps its lock.
@@ -72,8 +73,10 @@ SingleInstance::Claim SingleInstance::TryAcquire()
             heldPath_ = path;
             return Claim::Held;
         }
-        if (lock->error() == QLockFile::LockFailedError && heldByRunningProcess(*lock))
+        if (lock->error() == QLockFile::LockFailedError && heldByRunningProcess(*lock)) {
+            runningPath_ = path;
             return Claim::HeldByAnotherInstance;
+        }
         failures_.append(path + QStringLiteral(": ") + failureText(lock->error()));
     }
     return Claim::NoLock;

@@ -29,6 +29,8 @@ public:
     Claim TryAcquire();
     // The lock held; empty unless TryAcquire() gave Held.
     QString LockPath() const { return heldPath_; }
+    // The lock the running instance holds; empty unless TryAcquire() gave HeldByAnotherInstance.
+    QString RunningInstanceLock() const { return runningPath_; }
     // After NoLock: each place tried and why it could not hold the lock.
     QString FailureReport() const { return failures_.join(QStringLiteral("; ")); }
 
@@ -36,5 +38,6 @@ private:
     QStringList lockPaths_;
     std::unique_ptr<QLockFile> lock_;
     QString heldPath_;
+    QString runningPath_;
     QStringList failures_;
 };

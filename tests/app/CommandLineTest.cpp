@@ -26,8 +26,9 @@ TEST(AppCommandLine, HelpAndVersionAnswerWithoutAWindowOrTheLock)
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
 
-    const QRegularExpression version(QStringLiteral("^PocketReel \\d+\\.\\d+\\.\\d+ Build on \\d{8}\\n$"));
-    const QRegularExpression help(QStringLiteral("^Usage: pocketreel \\[--help \\| --version\\]\\n(.|\\n)*"
+    const QRegularExpression version(QStringLiteral("^PocketReel \\d+\\.\\d+\\.\\d+ Build on \\d{8}\\n"
+                                                    "Copyright .*\\nLicence GPL-2.0-or-later: (.|\\n)*WARRANTY"));
+    const QRegularExpression help(QStringLiteral("^Usage: pocketreel \\[--help \\| --version\\] \\[FILE\\.\\.\\.\\]\\n(.|\\n)*"
                                                  "--version(.|\\n)*QT_LOGGING_RULES"));
     const struct {
         QStringList arguments;

@@ -137,6 +137,10 @@ TEST_F(InstalledProgram, LaysOutTheProgramTheCommandAndTheDesktopFiles)
         EXPECT_EQ(result.status, 0) << check.tool << ":\n" << result.output.constData();
     }
     EXPECT_TRUE(read(desktopEntry).contains("\nIcon=" + AppId.toUtf8() + "\n"));
+    // "Open with" and a drop on the launcher hand the files over on the command line.
+    EXPECT_TRUE(read(desktopEntry).contains("\nExec=pocketreel %F\n"));
+    EXPECT_TRUE(read(desktopEntry).contains(";video/x-matroska;"));
+    EXPECT_TRUE(read(metainfo).contains("<project_license>GPL-2.0-or-later</project_license>"));
     EXPECT_TRUE(read(metainfo).contains("<launchable type=\"desktop-id\">" + AppId.toUtf8() + ".desktop</launchable>"));
 }
 
