@@ -162,6 +162,7 @@ int Conversion::setUp()
         audioOffset_ = av_rescale_q(originUs, AV_TIME_BASE_Q, ctx->streams[audioIndex_]->time_base);
     videoTimeBase_ = input_.videoStream()->time_base;
     interlacedSource_ = interlaced(input_.videoStream());
+    orientation_ = orientationOf(input_.videoStream());
     const AVRational guessed = av_guess_frame_rate(ctx, input_.videoStream(), nullptr);
     if (guessed.num > 0 && guessed.den > 0)
         lastVideoDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), videoTimeBase_));
@@ -340,9 +341,11 @@ int Conversion::filterVideo()
             lastVideoDuration_ = frame->pkt_duration;
         videoEndPts_ = frame->pts + lastVideoDuration_;
         if (!videoChain_.built()) {
-            const bool deinterlace = interlacedSource_ || frame->interlaced_frame;
-            const PictureFormat source{static_cast<AVPixelFormat>(frame->format), frame->width, frame->height};
-            int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, deinterlace, source));
+            PictureSource source;
+            source.format = {static_cast<AVPixelFormat>(frame->format), frame->width, frame->height};
+            source.deinterlace = interlacedSource_ || frame->interlaced_frame;
+            source.orientation = orientation_;
+            int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, source));
             if (ret < 0)
                 return fail(kFilteringPicture, s_.sourcePath, ret);
         }

@@ -82,6 +82,7 @@ private:
     // Facts of the video stream, copied before reading starts: reading may update the stream.
     AVRational videoTimeBase_{1, 1};
     bool interlacedSource_ = false;
+    Orientation orientation_;
 
     // Reading.
     int64_t videoOffset_ = 0, audioOffset_ = 0; // the clip start, in each stream's time base

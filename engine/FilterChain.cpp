@@ -43,20 +43,26 @@ std::string rateText(AVRational r)
 }
 }
 
-std::string videoChain(const ConversionSettings &s, bool deinterlace, const PictureFormat &source)
+std::string videoChain(const ConversionSettings &s, const PictureSource &source)
 {
-    std::string chain = deinterlace ? "yadif=mode=send_frame:parity=auto:deint=interlaced," : "";
-    // Scaling before the rate filter scales each source picture once, not every copy of it. Lanczos
-    // keeps more of the source than the encoder's time would buy. zimg does it in a third of
-    // swscale's time; swscale's centred chroma is kept, and it takes the pictures zimg cannot
-    // (other formats, odd sizes), converting as it scales.
-    const std::string w = std::to_string(s.frameWidth), h = std::to_string(s.frameHeight);
-    const bool zimg = source.format == AV_PIX_FMT_YUV420P && source.width % 2 == 0 && source.height % 2 == 0
+    std::string chain = source.deinterlace ? "yadif=mode=send_frame:parity=auto:deint=interlaced," : "";
+    // Scaling before the rate filter scales each source picture once, not every copy of it, and
+    // before turning upright turns the small picture. Lanczos keeps more of the source than the
+    // encoder's time would buy. zimg does it in a third of swscale's time; swscale's centred chroma
+    // is kept, and it takes the pictures zimg cannot (other formats, odd sizes), converting as it
+    // scales.
+    const bool sidesSwap = source.orientation.transpose;
+    const std::string w = std::to_string(sidesSwap ? s.frameHeight : s.frameWidth);
+    const std::string h = std::to_string(sidesSwap ? s.frameWidth : s.frameHeight);
+    const PictureFormat &f = source.format;
+    const bool zimg = f.format == AV_PIX_FMT_YUV420P && f.width % 2 == 0 && f.height % 2 == 0
         && avfilter_get_by_name("zscale") != nullptr;
     if (zimg)
         chain += "zscale=w=" + w + ":h=" + h + ":filter=lanczos:chromalin=center:chromal=center";
     else
         chain += "scale=" + w + ":" + h + ":flags=lanczos,format=yuv420p";
+    if (const std::string turn = orientationFilters(source.orientation); !turn.empty())
+        chain += "," + turn;
     chain += ",fps=fps=" + rateText(s.frameRate) + ":start_time=0";
     if (s.frameWidth != s.width || s.frameHeight != s.height)
         chain += ",pad=" + std::to_string(s.width) + ":" + std::to_string(s.height) + ":(ow-iw)/2:(oh-ih)/2:black";

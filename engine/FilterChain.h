@@ -3,6 +3,7 @@
 
 #include "ConversionSettings.h"
 #include "FfmpegHandles.h"
+#include "Orientation.h"
 
 #include <string>
 
@@ -36,8 +37,16 @@ struct PictureFormat {
     int width, height;
 };
 
-// What the picture goes through: deinterlacing when needed, scaling to the frame size, the constant
-// frame rate from the clip start on, centring on black at the resolution, square pixels.
-std::string videoChain(const ConversionSettings &s, bool deinterlace, const PictureFormat &source);
+// What a video chain is built for: the decoded pictures and how they are to be shown.
+struct PictureSource {
+    PictureFormat format;
+    bool deinterlace = false;
+    Orientation orientation;
+};
+
+// What the picture goes through: deinterlacing when needed, scaling to the frame size, turning
+// upright, the constant frame rate from the clip start on, centring on black at the resolution,
+// square pixels.
+std::string videoChain(const ConversionSettings &s, const PictureSource &source);
 // Trimming to the range, resampling with gaps filled from the clip start, stereo down-mix, gain.
 std::string audioChain(const ConversionSettings &s);

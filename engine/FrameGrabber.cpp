@@ -1,6 +1,7 @@
 #include "FrameGrabber.h"
 
 #include "InputFile.h"
+#include "Orientation.h"
 #include "PictureStore.h"
 #include "VideoFrameReader.h"
 
@@ -101,6 +102,7 @@ void FrameGrabber::serve(MessageTarget *window, const std::string &path)
     // more frame to decode past the requested one before it comes out: measured slower here.
     const int threads = std::max(1, av_cpu_count());
     const bool usable = input.open(path.c_str(), watch) >= 0 && reader.open(threads) >= 0;
+    const Orientation orientation = orientationOf(input.videoStream());
     post(window, DVDENCODER_MSG_READY, 0);
 
     FramePtr frame = makeFrame();
@@ -116,7 +118,7 @@ void FrameGrabber::serve(MessageTarget *window, const std::string &path)
         }
         watch.touch();
         bool delivered = false;
-        if (usable && reader.frameAt(second, frame.get()) >= 0) {
+        if (usable && reader.frameAt(second, frame.get()) >= 0 && orientFrame(frame.get(), orientation) >= 0) {
             // A grabber told to stop leaves the store alone: the program may be adding a file,
             // whose picture is in there.
             std::lock_guard lock(mutex_);

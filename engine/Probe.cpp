@@ -2,6 +2,7 @@
 
 #include "EngineLog.h"
 #include "InputFile.h"
+#include "Orientation.h"
 #include "VideoFrameReader.h"
 
 #include <algorithm>
@@ -108,16 +109,25 @@ int probeFile(const char *path, EngineFileInfo &info, AVFrame *picture, int32_t 
         return -1;
     }
     pictureSecond = static_cast<int32_t>(std::max(0.0, reader.secondsOf(picture)));
+    AVStream *video = input.videoStream();
+    const Orientation orientation = orientationOf(video);
+    AVRational sar = av_guess_sample_aspect_ratio(input.context(), video, picture);
+    if (orientation.transpose)
+        sar = AVRational{sar.den, sar.num};
+    if ((ret = orientFrame(picture, orientation)) < 0) {
+        logFailure("probe", "turning upright a picture of", file, ret);
+        return -1;
+    }
 
     AVFormatContext *ctx = input.context();
-    AVStream *video = input.videoStream();
     const AVCodecParameters *par = video->codecpar;
     info = EngineFileInfo{};
     info.duration = static_cast<int32_t>(std::lround(std::clamp(input.durationSeconds(), 0.0, 2147483647.0)));
     const AVRational rate = av_guess_frame_rate(ctx, video, nullptr);
     info.frameRate = rate.num > 0 && rate.den > 0 ? static_cast<float>(av_q2d(rate)) : 0.0f;
-    info.width = par->width;
-    info.height = par->height;
+    // The size and shape the user sees: a phone's portrait picture stored landscape is portrait.
+    info.width = orientation.transpose ? par->height : par->width;
+    info.height = orientation.transpose ? par->width : par->height;
 
     int64_t audioBits = 0;
     const int audio = av_find_best_stream(ctx, AVMEDIA_TYPE_AUDIO, -1, video->index, nullptr, 0);
@@ -132,17 +142,16 @@ int probeFile(const char *path, EngineFileInfo &info, AVFrame *picture, int32_t 
         videoBits = ctx->bit_rate - audioBits;
     info.videoBitRate = static_cast<float>(std::max<int64_t>(videoBits, 0) / 1000.0);
 
-    const AVRational sar = av_guess_sample_aspect_ratio(ctx, video, picture);
     const bool squarePixels = sar.num <= 0 || sar.den <= 0 || sar.num == sar.den;
-    const double storedAspect = double(par->width) / par->height;
+    const double shownAspect = double(info.width) / info.height;
     if (squarePixels) {
         info.flag = 1;
-        const int code = nearestAspectCode(storedAspect);
+        const int code = nearestAspectCode(shownAspect);
         constexpr std::array<double, 4> kAspects{1.0, 4.0 / 3.0, 16.0 / 9.0, 2.21};
-        info.aspectCode = std::fabs(kAspects[code - 1] / storedAspect - 1.0) < 0.02 ? code : 0;
+        info.aspectCode = std::fabs(kAspects[code - 1] / shownAspect - 1.0) < 0.02 ? code : 0;
     } else {
         info.flag = 0;
-        info.aspectCode = nearestAspectCode(storedAspect * av_q2d(sar));
+        info.aspectCode = nearestAspectCode(shownAspect * av_q2d(sar));
     }
     return 0;
 }

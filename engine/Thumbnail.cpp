@@ -3,6 +3,7 @@
 #include "ConversionSettings.h"
 #include "EngineLog.h"
 #include "InputFile.h"
+#include "Orientation.h"
 #include "VideoFrameReader.h"
 #include "jpeg/JpegWriter.h"
 
@@ -38,15 +39,23 @@ bool fitOnBlack(const AVFrame *frame, int width, int height, std::vector<uint8_t
         w = std::max(2, static_cast<int>(std::lround(height * aspect)) & ~1);
     w = std::min(w, width);
     h = std::min(h, height);
-    bgr.assign(static_cast<size_t>(width) * height * 3, 0);
+    // Scaled apart and copied into place: swscale may write past a row's last pixel, which in
+    // place would streak the black beside the picture.
+    std::vector<uint8_t> scaled(static_cast<size_t>(w) * h * 3);
     SwsPtr sws(sws_getContext(frame->width, frame->height, static_cast<AVPixelFormat>(frame->format), w, h,
                               AV_PIX_FMT_BGR24, SWS_BICUBIC, nullptr, nullptr, nullptr));
     if (!sws)
         return false;
+    uint8_t *dst[4] = {scaled.data(), nullptr, nullptr, nullptr};
+    int stride[4] = {w * 3, 0, 0, 0};
+    if (sws_scale(sws.get(), frame->data, frame->linesize, 0, frame->height, dst, stride) != h)
+        return false;
+    bgr.assign(static_cast<size_t>(width) * height * 3, 0);
     const int x = (width - w) / 2, y = (height - h) / 2;
-    uint8_t *dst[4] = {bgr.data() + (static_cast<size_t>(y) * width + x) * 3, nullptr, nullptr, nullptr};
-    int stride[4] = {width * 3, 0, 0, 0};
-    return sws_scale(sws.get(), frame->data, frame->linesize, 0, frame->height, dst, stride) == h;
+    for (int row = 0; row < h; ++row)
+        std::copy_n(scaled.data() + static_cast<size_t>(row) * w * 3, w * 3,
+                    bgr.data() + (static_cast<size_t>(y + row) * width + x) * 3);
+    return true;
 }
 }
 
@@ -74,6 +83,10 @@ int writeThumbnail(const char *sourcePath, const char *second, const char *size,
     std::vector<uint8_t> bgr;
     if ((ret = reader.frameAt(target, frame.get())) < 0) {
         logFailure("thumbnail", "decoding the picture at the chosen second of", source, ret);
+        return -1;
+    }
+    if ((ret = orientFrame(frame.get(), orientationOf(input.videoStream()))) < 0) {
+        logFailure("thumbnail", "turning upright the picture of", source, ret);
         return -1;
     }
     if (!fitOnBlack(frame.get(), width, height, bgr)) {

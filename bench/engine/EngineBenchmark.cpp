@@ -32,7 +32,7 @@ const std::string kMediaDir = BENCH_MEDIA_DIR;
 const std::string kSource = kMediaDir + "/source720p60s.mp4";
 // The same picture with a keyframe every 2 seconds, as cameras and phones write it.
 const std::string kCameraSource = kMediaDir + "/source720p-gop2s.mp4";
-const PictureFormat kSourcePictures{AV_PIX_FMT_YUV420P, 1280, 720};
+const PictureSource kSourcePictures{{AV_PIX_FMT_YUV420P, 1280, 720}};
 
 struct Engine : EngineEntryPoints {
     void *handle = nullptr;
@@ -141,7 +141,7 @@ ConversionSettings benchSettings(const std::string &output)
 std::vector<std::string> toolCommand(const ConversionSettings &s)
 {
     std::vector<std::string> args{"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", s.sourcePath, "-map",
-                                  "0:v:0", "-map", "0:a:0", "-vf", videoChain(s, false, kSourcePictures), "-af",
+                                  "0:v:0", "-map", "0:a:0", "-vf", videoChain(s, kSourcePictures), "-af",
                                   audioChain(s), "-fps_mode", "passthrough", "-c:v", videoEncoderName(s)};
     for (const auto &[key, value] : videoEncoderOptions(s))
         args.insert(args.end(), {"-" + key + ":v", value});

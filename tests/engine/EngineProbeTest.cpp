@@ -1,5 +1,5 @@
 #include "Conversions.h"
-#include "EngineLibrary.h"
+#include "EngineCalls.h"
 #include "TestMedia.h"
 
 #include <QDir>
@@ -8,13 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-int32_t probe(const QString &path, EngineFileInfo &info)
-{
-    QByteArray buffer = path.toUtf8();
-    buffer.append(QByteArray(10, '\0'));
-    return EngineLibrary::get().X_GetFileinfo_GetPic(buffer.data(), 10, &info);
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);

@@ -1,4 +1,4 @@
-#include "EngineLibrary.h"
+#include "EngineCalls.h"
 #include "TestMedia.h"
 
 #include <QFile>
@@ -6,13 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-int32_t thumbnail(const QString &source, const char *second, const QString &output)
-{
-    const QByteArray s = source.toUtf8(), o = output.toUtf8();
-    return EngineLibrary::get().X_Get_Frame_JPEG(nullptr, 2, s.constData(), "0", second, "160:120", o.constData(),
-                                                 20261210);
-}
-
 bool baselineJpeg(const QByteArray &bytes)
 {
     return bytes.startsWith("\xFF\xD8") && bytes.contains("\xFF\xC0") && !bytes.contains("\xFF\xC2");

@@ -19,6 +19,17 @@
 // (a silent first and a sounding second audio stream), "long" (30 s, for trimming and stopping),
 // "gop" (12 s H.264 with referenced and unreferenced B-frames and a keyframe every 5 s), "gopts"
 // (the same pictures in MPEG-TS: start-coded packets, no index, timestamps not at 0).
+//
+// Sources from the field: "rot90", "rot180", "rot270" (an upright 180 x 320 picture, red above
+// blue, stored turned with a display matrix that turns it back), "sync" (6 s of black with a white
+// frame and a 1 kHz beep of 40 ms at every whole second), "synclate" (the same with the sound
+// starting at 1.5 s), "syncvfr" (the same at a variable frame rate), "switch" (4 s of flashes and
+// beeps in MPEG-TS whose AC-3 sound turns from stereo to 5.1 after 2 s), "joined" (two 2 s
+// recordings of flashes and beeps joined with cat, the second's timestamps starting again),
+// "joinedwrap" (the same with the first recorded late in the 33-bit clock, so the second's
+// timestamps read as a day later), "real" (4 s of flashes and beeps in RealVideo 2 and RealAudio 1,
+// whose sound packets all carry time 0), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
+// "fps5994" (59.94 frames a second), "uhd" (3840 x 2160), "surround96k" (7.1 FLAC at 96 kHz).
 QString mediaPath(const QString &kind);
 QStringList conformitySourceKinds();
 
@@ -30,6 +41,8 @@ double numberOf(const QJsonObject &object, const QString &key);
 std::vector<uint8_t> toolFrameGray(const QString &file, double second, int width, int height);
 // The same of the first frame of a file.
 std::vector<uint8_t> firstFrameGray(const QString &file, int width, int height);
+// width x height BGR pixels, rows top-down, of the first frame of a file.
+std::vector<uint8_t> firstFrameBgr(const QString &file, int width, int height);
 std::vector<uint8_t> grayFromBgr(const uint8_t *bgr, int count);
 double meanAbsDiff(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b);
 

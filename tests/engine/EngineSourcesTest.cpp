@@ -1,0 +1,66 @@
+// Sources as people have them today: phone video stored turned, broadcast recordings whose sound
+// changes format, recordings joined with cat, sound whose timestamps say nothing.
+#include "Conversions.h"
+#include "EngineCalls.h"
+#include "PspConformity.h"
+#include "QtPrinting.h"
+#include "TestMedia.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+// At column x of a BGR picture: red in the upper quarter, blue in the lower, as the turned sources
+// look upright.
+bool redAboveBlue(const std::vector<uint8_t> &bgr, int width, int height, int x)
+{
+    if (bgr.size() != size_t(width) * height * 3)
+        return false;
+    const uint8_t *top = &bgr[(size_t(height / 4) * width + x) * 3];
+    const uint8_t *bottom = &bgr[(size_t(height * 3 / 4) * width + x) * 3];
+    return top[2] > 160 && top[0] < 90 && bottom[0] > 160 && bottom[2] < 90;
+}
+
+bool black(const std::vector<uint8_t> &bgr, int width, int height, int x)
+{
+    const uint8_t *pixel = &bgr[(size_t(height / 2) * width + x) * 3];
+    return pixel[0] < 30 && pixel[1] < 30 && pixel[2] < 30;
+}
+}
+
+// The display matrix turns the stored picture upright in everything that leaves the engine, and
+// the probe gives the size the user sees, so a portrait clip gets bars left and right.
+TEST(EngineSources, TurnedPhoneVideoComesOutUprightEverywhere)
+{
+    QTemporaryDir dir;
+    for (const char *kind : {"rot90", "rot180", "rot270"}) {
+        SCOPED_TRACE(kind);
+        const QString source = mediaPath(kind);
+        EngineFileInfo info{};
+        ASSERT_EQ(probe(source, info), 0);
+        EXPECT_EQ(info.width, 180);
+        EXPECT_EQ(info.height, 320);
+        EXPECT_EQ(info.flag, 1);
+        EXPECT_TRUE(redAboveBlue(enginePicture(90, 160), 90, 160, 45)) << "probe picture";
+        EXPECT_TRUE(redAboveBlue(grabbedPicture(source, 2, 90, 160), 90, 160, 45)) << "grabber frame";
+
+        const QString thumb = dir.filePath(QString(kind) + ".THM");
+        ASSERT_EQ(thumbnail(source, "1", thumb), 0);
+        const std::vector<uint8_t> thumbnailPicture = firstFrameBgr(thumb, 160, 120);
+        EXPECT_TRUE(redAboveBlue(thumbnailPicture, 160, 120, 80)) << "thumbnail";
+        EXPECT_TRUE(black(thumbnailPicture, 160, 120, 40) && black(thumbnailPicture, 160, 120, 120));
+
+        // The frame size the program works out for a 180 x 320 picture in 480:272.
+        ConversionRequest r;
+        r.source = source;
+        r.output = dir.filePath(QString(kind) + ".MP4");
+        r.frameSize = "156:272";
+        ASSERT_EQ(convert(r), 0);
+        const std::vector<uint8_t> converted = firstFrameBgr(r.output, 480, 272);
+        EXPECT_TRUE(redAboveBlue(converted, 480, 272, 240)) << "conversion";
+        EXPECT_TRUE(black(converted, 480, 272, 100) && black(converted, 480, 272, 380));
+        PspExpectation e;
+        e.codec = "h264";
+        EXPECT_EQ(pspViolations(r.output, e), QStringList());
+    }
+}
