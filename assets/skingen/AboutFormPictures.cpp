@@ -23,7 +23,10 @@ QImage aboutSkin()
     rule.setColorAt(0, QColor::fromRgb(Colour::Accent));
     rule.setColorAt(1, QColor(0, 0, 0, 0));
     p.fillRect(QRectF(16, L::RuleTop, L::Window.width() - 32, 1), rule);
-    p.drawImage(L::Mark, appIconPicture(L::Mark.width()), QRect(0, 4, L::Mark.width(), L::Mark.height()));
+    // The icon is drawn at the picture's scale; its source rectangle counts the icon's own pixels.
+    const int scale = drawingScale();
+    p.drawImage(QRectF(L::Mark), appIconPicture(L::Mark.width() * scale),
+                QRectF(0, 4 * scale, L::Mark.width() * scale, L::Mark.height() * scale));
     drawText(p, L::Maker, QString::fromLatin1(ProductText::Maker), Colour::Text, 11, false,
              Qt::AlignLeft | Qt::AlignVCenter);
     const QString site = QString::fromLatin1(ProductText::HomePage).section(QStringLiteral("://"), 1);
@@ -39,7 +42,7 @@ PictureList aboutFormPictures()
     const QImage skin = aboutSkin();
     out.append({N::AboutForm, skin});
     addButtonStates(out, N::AboutClose, false, [&](ButtonState s) {
-        return smallButton(skin.copy(L::suiButton2), s, Glyph::None, QStringLiteral("Close"));
+        return smallButton(part(skin, L::suiButton2), s, Glyph::None, QStringLiteral("Close"));
     });
     return out;
 }

@@ -1,5 +1,7 @@
 #include "CursorFiles.h"
 
+#include "SkinArt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -8,7 +10,8 @@
 
 namespace {
 
-constexpr int Side = 32;
+constexpr int Side = 32;  // in window pixels
+constexpr int Scales[] = {1, 2};
 
 void put16(QByteArray &out, quint16 value)
 {
@@ -26,8 +29,7 @@ void put32(QByteArray &out, quint32 value)
 
 QImage drawCursor(const QPainterPath &shape)
 {
-    QImage image(Side, Side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = SkinArt::canvas(QSize(Side, Side));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -75,50 +77,62 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
+// The cursor at 1x and at 2x; the hot spot is given in window pixels.
+QByteArray cursorFile(QImage (*draw)(), QPoint hotSpot)
+{
+    QList<CursorImage> images;
+    for (int scale : Scales) {
+        const SkinArt::DrawingScale drawing(scale);
+        images.append({draw(), hotSpot * scale});
+    }
+    return curFileBytes(images);
+}
+
 } // namespace
 
-QByteArray curFileBytes(const QImage &picture, QPoint hotSpot)
+QByteArray curFileBytes(const QList<CursorImage> &images)
 {
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32).scaled(Side, Side);
-    const int maskStride = 4;  // 32 one-bit pixels, rows padded to 32 bits
-    const quint32 xorSize = Side * Side * 4, andSize = maskStride * Side;
-    QByteArray out;
-    put16(out, 0);
-    put16(out, 2);  // a cursor resource
-    put16(out, 1);
-    out.append(char(Side));
-    out.append(char(Side));
-    out.append(char(0));
-    out.append(char(0));
-    put16(out, quint16(hotSpot.x()));
-    put16(out, quint16(hotSpot.y()));
-    put32(out, 40 + xorSize + andSize);
-    put32(out, 6 + 16);
-    // BITMAPINFOHEADER; the height counts the colour rows and the mask rows.
-    put32(out, 40);
-    put32(out, Side);
-    put32(out, Side * 2);
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, 0);
-    put32(out, xorSize + andSize);
-    for (int i = 0; i < 4; ++i)
-        put32(out, 0);
-    QByteArray mask;
-    for (int y = Side - 1; y >= 0; --y) {
-        quint32 bits = 0;
-        for (int x = 0; x < Side; ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            put32(out, pixel);  // BGRA in memory order
-            if (qAlpha(pixel) == 0)
-                bits |= 0x80000000u >> x;
+    QByteArray head, data;
+    put16(head, 0);
+    put16(head, 2);  // a cursor resource
+    put16(head, quint16(images.size()));
+    const int dataStart = 6 + 16 * int(images.size());
+    for (const CursorImage &cursor : images) {
+        const QImage image = cursor.image.convertToFormat(QImage::Format_ARGB32);
+        const int side = image.width();
+        const int maskStride = (side + 31) / 32 * 4;  // one-bit pixels, rows padded to 32 bits
+        const quint32 xorSize = side * side * 4, andSize = maskStride * side;
+        head.append(char(side));
+        head.append(char(side));
+        head.append(char(0));
+        head.append(char(0));
+        put16(head, quint16(cursor.hotSpot.x()));
+        put16(head, quint16(cursor.hotSpot.y()));
+        put32(head, 40 + xorSize + andSize);
+        put32(head, quint32(dataStart + data.size()));
+        // BITMAPINFOHEADER; the height counts the colour rows and the mask rows.
+        put32(data, 40);
+        put32(data, side);
+        put32(data, side * 2);
+        put16(data, 1);
+        put16(data, 32);
+        put32(data, 0);
+        put32(data, xorSize + andSize);
+        for (int i = 0; i < 4; ++i)
+            put32(data, 0);
+        QByteArray mask(andSize, '\0');
+        for (int y = side - 1; y >= 0; --y) {
+            char *maskRow = mask.data() + (side - 1 - y) * maskStride;
+            for (int x = 0; x < side; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                put32(data, pixel);  // BGRA in memory order
+                if (qAlpha(pixel) == 0)
+                    maskRow[x / 8] = char(maskRow[x / 8] | (0x80 >> (x % 8)));
+            }
         }
-        char bytes[4];
-        qToBigEndian(bits, bytes);
-        mask.append(bytes, 4);
+        data.append(mask);
     }
-    out.append(mask);
-    return out;
+    return head + data;
 }
 
 bool writeCursorFiles(const QString &folder)
@@ -126,6 +140,6 @@ bool writeCursorFiles(const QString &folder)
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("Cursor")))
         return false;
-    return writeFile(dir.filePath(QStringLiteral("Cursor/DragWE.cur")), curFileBytes(dragWE(), QPoint(15, 15)))
-           && writeFile(dir.filePath(QStringLiteral("Cursor/Press.cur")), curFileBytes(press(), QPoint(12, 2)));
+    return writeFile(dir.filePath(QStringLiteral("Cursor/DragWE.cur")), cursorFile(dragWE, QPoint(15, 15)))
+           && writeFile(dir.filePath(QStringLiteral("Cursor/Press.cur")), cursorFile(press, QPoint(12, 2)));
 }

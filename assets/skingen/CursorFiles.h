@@ -2,11 +2,19 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QString>
 
-// A Windows .cur file holding one 32 x 32 cursor with alpha, as a 32-bit DIB with its AND mask.
-QByteArray curFileBytes(const QImage &picture, QPoint hotSpot);
+// One size of a cursor: a square picture with alpha, and its hot spot in the picture's pixels.
+struct CursorImage {
+    QImage image;
+    QPoint hotSpot;
+};
 
-// Writes Cursor/DragWE.cur and Cursor/Press.cur into folder; false when a file cannot be written.
+// A Windows .cur file holding each image as a 32-bit DIB with its AND mask, in the given order.
+QByteArray curFileBytes(const QList<CursorImage> &images);
+
+// Writes Cursor/DragWE.cur and Cursor/Press.cur into folder, each with its 32 x 32 picture and,
+// for HiDPI screens, its 64 x 64 one; false when a file cannot be written.
 bool writeCursorFiles(const QString &folder);

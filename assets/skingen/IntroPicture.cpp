@@ -70,9 +70,9 @@ void drawAddArt(QPainter &p, QImage &picture, const QRect &area)
     const QSize button(84, 34);
     const QRect add(area.left() + 4, area.top() + 2, button.width(), button.height());
     const QRect remove(add.right() + 10, add.top(), button.width(), button.height());
-    p.drawImage(add.topLeft(), toolButton(picture.copy(add), ButtonState::Hover, Glyph::Add, QStringLiteral("Add")));
+    p.drawImage(add.topLeft(), toolButton(part(picture, add), ButtonState::Hover, Glyph::Add, QStringLiteral("Add")));
     p.drawImage(remove.topLeft(),
-                toolButton(picture.copy(remove), ButtonState::Normal, Glyph::Remove, QStringLiteral("Remove")));
+                toolButton(part(picture, remove), ButtonState::Normal, Glyph::Remove, QStringLiteral("Remove")));
     for (int row = 0; row < 3; ++row) {
         const QRect r(area.left() + 4, add.bottom() + 10 + row * 15, area.width() - 8, 13);
         p.fillRect(r, QColor::fromRgb(row == 0 ? 0xFF3A4A5E : Colour::RowStripe));
@@ -111,7 +111,7 @@ void drawTrimArt(QPainter &p, const QRect &area)
 void drawConvertArt(QPainter &p, QImage &picture, const QRect &area)
 {
     const QRect button(area.center().x() - 40, area.top() + 2, 81, 81);
-    p.drawImage(button.topLeft(), roundButton(picture.copy(button), ButtonState::Normal, Glyph::Play, {}));
+    p.drawImage(button.topLeft(), roundButton(part(picture, button), ButtonState::Normal, Glyph::Play, {}));
     // Two settings rows to the left hint at "check the settings".
     for (int row = 0; row < 2; ++row) {
         const QRect field(area.left() + 2, area.top() + 18 + row * 28, 50, 16);
@@ -125,16 +125,17 @@ void drawConvertArt(QPainter &p, QImage &picture, const QRect &area)
 QImage introPicture(const QImage &background)
 {
     QImage picture = background.convertToFormat(QImage::Format_RGB32);
+    const int width = sizeOf(picture).width();
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
-    drawText(p, QRect(Margin, 6, picture.width() - 2 * Margin, 30),
+    drawText(p, QRect(Margin, 6, width - 2 * Margin, 30),
              QStringLiteral("Put your videos on your PSP in three steps"), Colour::Text, 17, true,
              Qt::AlignLeft | Qt::AlignVCenter);
-    drawText(p, QRect(Margin, 6, picture.width() - 2 * Margin, 30),
+    drawText(p, QRect(Margin, 6, width - 2 * Margin, 30),
              QStringLiteral("MP4 for PlayStation Portable"), Colour::TextDim, 12, false,
              Qt::AlignRight | Qt::AlignVCenter);
 
-    const QRect cards[] = {cardRect(0, picture.width()), cardRect(1, picture.width()), cardRect(2, picture.width())};
+    const QRect cards[] = {cardRect(0, width), cardRect(1, width), cardRect(2, width)};
     drawCard(p, cards[0], 1, QStringLiteral("Add your clips"),
              QStringLiteral("Press \"Add\" to put video files in the list, or \"Remove\" to take them out."));
     drawCard(p, cards[1], 2, QStringLiteral("Trim each clip"),

@@ -93,21 +93,22 @@ QImage mainSkin(const QImage &plain)
 
 QImage sliderTrack()
 {
-    QImage image(L::Image_ProgressBack.size(), QImage::Format_RGB32);
+    QImage image = canvas(L::Image_ProgressBack.size(), QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF262D37));
+    const int width = L::Image_ProgressBack.width();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath groove;
-    groove.addRoundedRect(QRectF(2, 5.5, image.width() - 4, 5), 2.5, 2.5);
+    groove.addRoundedRect(QRectF(2, 5.5, width - 4, 5), 2.5, 2.5);
     p.fillPath(groove, QColor::fromRgb(0xFF0A0C0F));
     p.setPen(QPen(QColor::fromRgb(0xFF3C4654), 1));
-    p.drawLine(QPointF(4, 11.5), QPointF(image.width() - 4, 11.5));
+    p.drawLine(QPointF(4, 11.5), QPointF(width - 4, 11.5));
     return image;
 }
 
 QImage marker(ButtonState state, bool left)
 {
-    QImage image(L::Marker, QImage::Format_RGB32);
+    QImage image = canvas(L::Marker, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF262D37));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -115,7 +116,7 @@ QImage marker(ButtonState state, bool left)
     const QRgb bottom = state == ButtonState::Down ? 0xFF1F5A94 : 0xFF8C99AA;
     QPainterPath shape;
     // A tab pointing at the range: the start marker leans right, the end marker left.
-    const qreal w = image.width(), h = image.height();
+    const qreal w = L::Marker.width(), h = L::Marker.height();
     if (left) {
         shape.moveTo(0.5, 0.5);
         shape.lineTo(w - 0.5, 0.5);
@@ -137,54 +138,63 @@ QImage marker(ButtonState state, bool left)
     return image;
 }
 
+// A bar of one colour per row, `width` pixels wide.
+template <size_t Rows>
+QImage rowsPicture(int width, const QRgb (&rows)[Rows])
+{
+    QImage image = canvas(QSize(width, int(Rows)), QImage::Format_RGB32);
+    QPainter p(&image);
+    for (size_t y = 0; y < Rows; ++y)
+        p.fillRect(QRect(0, int(y), width, 1), QColor::fromRgb(rows[y]));
+    return image;
+}
+
 QImage stretchBar()
 {
-    QImage image(L::Image_Stretch, QImage::Format_RGB32);
     const QRgb rows[] = {0xFF0E3A66, 0xFF6DB8FF, 0xFF4AA3F5, 0xFF2F8FE8, 0xFF2A84D8, 0xFF2277C6, 0xFF1B64A8, 0xFF0E3A66};
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, rows[y]);
-    return image;
+    static_assert(std::size(rows) == L::Image_Stretch.height());
+    return rowsPicture(L::Image_Stretch.width(), rows);
 }
 
 QImage scrollTrack()
 {
-    QImage image(L::Image_BarBack, QImage::Format_RGB32);
+    QImage image = canvas(L::Image_BarBack, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF12161B));
+    const int height = L::Image_BarBack.height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath groove;
-    groove.addRoundedRect(QRectF(6.5, 3.5, 6, image.height() - 7), 3, 3);
+    groove.addRoundedRect(QRectF(6.5, 3.5, 6, height - 7), 3, 3);
     p.fillPath(groove, QColor::fromRgb(0xFF07090B));
     p.setPen(QColor::fromRgb(0xFF2A313B));
-    p.drawLine(QPointF(0.5, 0), QPointF(0.5, image.height()));
+    p.drawLine(QPointF(0.5, 0), QPointF(0.5, height));
     return image;
 }
 
 QImage scrollThumb()
 {
-    QImage image(L::Image_Bar, QImage::Format_RGB32);
+    QImage image = canvas(L::Image_Bar, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF12161B));
+    const QSize size = L::Image_Bar;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath thumb;
-    thumb.addRoundedRect(QRectF(2.5, 0.5, image.width() - 5, image.height() - 1), 4, 4);
-    QLinearGradient g(0, 0, image.width(), 0);
+    thumb.addRoundedRect(QRectF(2.5, 0.5, size.width() - 5, size.height() - 1), 4, 4);
+    QLinearGradient g(0, 0, size.width(), 0);
     g.setColorAt(0, QColor::fromRgb(0xFF5C6B80));
     g.setColorAt(1, QColor::fromRgb(0xFF3A4555));
     p.fillPath(thumb, g);
     p.setPen(QPen(QColor::fromRgb(0xFF0B0E12), 1));
     p.drawPath(thumb);
     for (int i = -1; i <= 1; ++i)
-        p.fillRect(QRectF(6, image.height() / 2.0 + i * 3 - 0.5, 5, 1), QColor::fromRgb(0xFF9AA8BA));
+        p.fillRect(QRectF(6, size.height() / 2.0 + i * 3 - 0.5, 5, 1), QColor::fromRgb(0xFF9AA8BA));
     return image;
 }
 
 // Both boxes on transparency, so the row's stripe or its selected silver shows around them.
 QImage tickBoxes()
 {
-    QImage image(L::Image_Chk, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(L::Image_Chk);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     for (int box = 0; box < 2; ++box) {
@@ -206,7 +216,7 @@ QImage tickBoxes()
 QImage soundOnlyPicture()
 {
     const QSize size = L::Panel_Preview.size();
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(Colour::WellFill));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -230,13 +240,13 @@ QImage soundOnlyPicture()
 
 QImage addProgressBackground()
 {
-    QImage image(L::Panel_AddProgress.size(), QImage::Format_RGB32);
+    QImage image = canvas(L::Panel_AddProgress.size(), QImage::Format_RGB32);
     image.fill(QColor::fromRgb(Colour::WellFill));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath box;
-    box.addRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-    QLinearGradient g(0, 0, 0, image.height());
+    box.addRoundedRect(areaOf(image).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    QLinearGradient g(0, 0, 0, L::Panel_AddProgress.height());
     g.setColorAt(0, QColor::fromRgb(0xFF333D4B));
     g.setColorAt(1, QColor::fromRgb(0xFF212832));
     p.fillPath(box, g);
@@ -249,11 +259,8 @@ QImage addProgressBackground()
 
 QImage progressPicture()
 {
-    QImage image(1, 5, QImage::Format_RGB32);
     const QRgb rows[] = {0xFF9AD2FF, 0xFF5AAEF7, 0xFF2F8FE8, 0xFF2277C6, 0xFF174F87};
-    for (int y = 0; y < 5; ++y)
-        image.setPixel(0, y, rows[y]);
-    return image;
+    return rowsPicture(1, rows);
 }
 
 } // namespace
@@ -264,27 +271,27 @@ PictureList mainFormPictures()
     const QImage plain = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("PocketReel"));
     const QImage skin = mainSkin(plain);
     out.append({N::MainForm, skin});
-    out.append({N::Intro, introPicture(plain.copy(L::Panel_Intro))});
+    out.append({N::Intro, introPicture(part(plain, L::Panel_Intro))});
 
     const struct { const char *name; QRect rect; Glyph glyph; } title[] = {
         {N::Help, L::Help, Glyph::Help}, {N::Min, L::Min, Glyph::Minimise}, {N::Close, L::Close, Glyph::Close}};
     for (const auto &b : title)
-        addButtonStates(out, b.name, false, [&](ButtonState s) { return titleButton(skin.copy(b.rect), s, b.glyph); });
+        addButtonStates(out, b.name, false, [&](ButtonState s) { return titleButton(part(skin, b.rect), s, b.glyph); });
 
     const struct { const char *name; QRect rect; Glyph glyph; const char *caption; } tools[] = {
         {N::OpenDir, L::OpenDir, Glyph::Add, "Add"}, {N::OpenFile, L::OpenFile, Glyph::Remove, "Remove"},
         {N::Clear, L::Clear, Glyph::Clear, "Clear"}, {N::Option, L::Option, Glyph::Option, "Option"}};
     for (const auto &b : tools)
         addButtonStates(out, b.name, false, [&](ButtonState s) {
-            return toolButton(skin.copy(b.rect), s, b.glyph, QString::fromLatin1(b.caption));
+            return toolButton(part(skin, b.rect), s, b.glyph, QString::fromLatin1(b.caption));
         });
 
     addButtonStates(out, N::Snapshoot, true,
-                    [&](ButtonState s) { return smallButton(skin.copy(L::Snapshoot), s, Glyph::Camera, {}); });
+                    [&](ButtonState s) { return smallButton(part(skin, L::Snapshoot), s, Glyph::Camera, {}); });
     addButtonStates(out, N::Browse, false,
                     [&](ButtonState s) { return keyedButton(L::Browse.size(), s, Glyph::Folder, QStringLiteral("Browse")); });
     addButtonStates(out, N::StartConvert, false, [&](ButtonState s) {
-        return roundButton(skin.copy(L::StartConvert), s, Glyph::Play, QStringLiteral("START"));
+        return roundButton(part(skin, L::StartConvert), s, Glyph::Play, QStringLiteral("START"));
     });
 
     out.append({N::ProgressBack, sliderTrack()});

@@ -18,7 +18,7 @@ PictureList optionFormPictures()
     }
     out.append({N::OptionForm, skin});
     addButtonStates(out, N::OptionClose, false,
-                    [&](ButtonState s) { return titleButton(skin.copy(L::Close), s, Glyph::Close); });
+                    [&](ButtonState s) { return titleButton(part(skin, L::Close), s, Glyph::Close); });
 
     // A tab's disabled picture marks the current page, so it looks pressed in.
     const struct { const char *name; QRect place; const char *caption; } tabs[] = {
@@ -26,7 +26,7 @@ PictureList optionFormPictures()
         {N::TabSystem, L::TabSystem, "System"}};
     for (const auto &tab : tabs)
         addButtonStates(out, tab.name, true, [&](ButtonState s) {
-            return smallButton(skin.copy(tab.place), s == ButtonState::Disabled ? ButtonState::Down : s, Glyph::None,
+            return smallButton(part(skin, tab.place), s == ButtonState::Disabled ? ButtonState::Down : s, Glyph::None,
                                QString::fromLatin1(tab.caption));
         });
 
@@ -39,7 +39,7 @@ PictureList optionFormPictures()
         {N::OptionBrowse, L::Browse.translated(L::PageInput.topLeft()), "Browse"}};
     for (const auto &command : commands)
         addButtonStates(out, command.name, true, [&](ButtonState s) {
-            return smallButton(skin.copy(command.place), s, Glyph::None, QString::fromLatin1(command.caption));
+            return smallButton(part(skin, command.place), s, Glyph::None, QString::fromLatin1(command.caption));
         });
     return out;
 }

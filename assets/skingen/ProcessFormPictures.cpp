@@ -31,10 +31,11 @@ QImage processSkin()
 QImage stopButton(const QImage &background, ButtonState state)
 {
     QImage image = background.convertToFormat(QImage::Format_RGB32);
+    const QSize size = sizeOf(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c = QRectF(image.rect()).center();
-    const qreal r = qMin(image.width(), image.height()) / 2.0 - 3;
+    const QPointF c = areaOf(image).center();
+    const qreal r = qMin(size.width(), size.height()) / 2.0 - 3;
     const int s = state == ButtonState::Down ? 1 : 0;
     QLinearGradient ring(0, c.y() - r, 0, c.y() + r);
     ring.setColorAt(0, QColor::fromRgb(0xFF4B5666));
@@ -53,7 +54,7 @@ QImage stopButton(const QImage &background, ButtonState state)
     p.drawEllipse(c + QPointF(s, s), inner, inner);
     const qreal g = inner * 0.55;
     drawGlyph(p, Glyph::Stop, QRectF(c.x() - g / 2 + s, c.y() - g / 2 - 5 + s, g, g * 0.8), Qt::white);
-    drawText(p, QRect(0, int(c.y() + inner * 0.35) + s, image.width() + 2 * s, 14), QStringLiteral("STOP"),
+    drawText(p, QRect(0, int(c.y() + inner * 0.35) + s, size.width() + 2 * s, 14), QStringLiteral("STOP"),
              0xFFFFFFFF, 10, true, Qt::AlignHCenter | Qt::AlignTop);
     return image;
 }
@@ -66,11 +67,11 @@ PictureList processFormPictures()
     const QImage skin = processSkin();
     out.append({N::ProcessForm, skin});
     addButtonStates(out, N::ProcessClose, false, [&](ButtonState s) {
-        return smallButton(skin.copy(L::Close), s, Glyph::None, QStringLiteral("Close"));
+        return smallButton(part(skin, L::Close), s, Glyph::None, QStringLiteral("Close"));
     });
-    addButtonStates(out, N::StopConvert, false, [&](ButtonState s) { return stopButton(skin.copy(L::StopConvert), s); });
+    addButtonStates(out, N::StopConvert, false, [&](ButtonState s) { return stopButton(part(skin, L::StopConvert), s); });
     addButtonStates(out, N::Copy, true, [&](ButtonState s) {
-        return toolButton(skin.copy(L::Copy), s, Glyph::Upload, QStringLiteral("Upload to PSP"));
+        return toolButton(part(skin, L::Copy), s, Glyph::Upload, QStringLiteral("Upload to PSP"));
     });
     return out;
 }

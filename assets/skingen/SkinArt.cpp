@@ -42,11 +42,15 @@ QLinearGradient vertical(qreal top, qreal bottom, QRgb from, QRgb to)
     return g;
 }
 
-// Turns an antialiased drawing on transparency into a picture with a hard edge on the key
-// colour: an antialiased edge would leave pinkish pixels that are neither shape nor hole.
-QImage hardenOnKey(const QImage &drawing, QRgb backdrop)
+int currentScale = 1;
+
+// Turns an antialiased drawing on transparency into one with a hard edge: a pixel that is mostly
+// shape becomes opaque, blended onto the backdrop, and the rest becomes `outside`. An antialiased
+// edge would leave pixels that are neither shape nor hole.
+QImage hardenEdge(const QImage &drawing, QRgb backdrop, QRgb outside)
 {
-    QImage out(drawing.size(), QImage::Format_RGB32);
+    QImage out(drawing.size(), QImage::Format_ARGB32);
+    out.setDevicePixelRatio(drawing.devicePixelRatio());
     const QImage src = drawing.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < src.height(); ++y) {
         const QRgb *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
@@ -54,7 +58,7 @@ QImage hardenOnKey(const QImage &drawing, QRgb backdrop)
         for (int x = 0; x < src.width(); ++x) {
             const int a = qAlpha(in[x]);
             if (a < 128) {
-                dst[x] = KeyColour;
+                dst[x] = outside;
                 continue;
             }
             const int rest = 255 - a;
@@ -64,13 +68,6 @@ QImage hardenOnKey(const QImage &drawing, QRgb backdrop)
         }
     }
     return out;
-}
-
-QImage transparentCanvas(QSize size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
 }
 
 struct Face {
@@ -128,6 +125,47 @@ Beside besideGlyph(QSize button, int glyph, int gap, int textWidth, int shift)
 
 } // namespace
 
+DrawingScale::DrawingScale(int scale) : previous_(currentScale)
+{
+    currentScale = scale;
+}
+
+DrawingScale::~DrawingScale()
+{
+    currentScale = previous_;
+}
+
+int drawingScale()
+{
+    return currentScale;
+}
+
+QImage canvas(QSize size, QImage::Format format)
+{
+    QImage image(size * currentScale, format);
+    image.setDevicePixelRatio(currentScale);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QSize sizeOf(const QImage &picture)
+{
+    return picture.deviceIndependentSize().toSize();
+}
+
+QRectF areaOf(const QImage &picture)
+{
+    return QRectF(QPointF(0, 0), picture.deviceIndependentSize());
+}
+
+QImage part(const QImage &picture, const QRect &rect)
+{
+    const qreal scale = picture.devicePixelRatio();
+    QImage piece = picture.copy(QRectF(QPointF(rect.topLeft()) * scale, QSizeF(rect.size()) * scale).toRect());
+    piece.setDevicePixelRatio(scale);
+    return piece;
+}
+
 QFont font(int pixelSize, bool bold)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -139,8 +177,8 @@ QFont font(int pixelSize, bool bold)
 
 QImage windowSkin(QSize size, int cornerRadius, int titleBarHeight, const QString &title)
 {
-    QImage canvas = transparentCanvas(size);
-    QPainter p(&canvas);
+    QImage drawing = canvas(size);
+    QPainter p(&drawing);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer(0, 0, size.width(), size.height());
     QPainterPath body;
@@ -175,7 +213,7 @@ QImage windowSkin(QSize size, int cornerRadius, int titleBarHeight, const QStrin
     p.setPen(QPen(QColor::fromRgb(Colour::Outline), 1.4));
     p.drawRoundedRect(outer.adjusted(0.7, 0.7, -0.7, -0.7), cornerRadius, cornerRadius);
     p.end();
-    return hardenOnKey(canvas, Colour::Outline);
+    return hardenEdge(drawing, Colour::Outline, 0);
 }
 
 void drawWell(QPainter &p, const QRect &rect, int radius)
@@ -349,9 +387,10 @@ void drawGlyph(QPainter &p, Glyph glyph, const QRectF &box, const QColor &colour
 QImage toolButton(const QImage &background, ButtonState state, Glyph glyph, const QString &caption)
 {
     QImage image = background.convertToFormat(QImage::Format_RGB32);
+    const QSize size = sizeOf(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF r = areaOf(image).adjusted(0.5, 0.5, -0.5, -0.5);
     drawFace(p, r, 7, state);
     const Face face = faceFor(state);
     const int s = face.shift;
@@ -359,8 +398,8 @@ QImage toolButton(const QImage &background, ButtonState state, Glyph glyph, cons
                                                : state == ButtonState::Normal ? Colour::AccentLight
                                                                               : Colour::Text);
     const int glyphSize = 12;
-    const Beside place = besideGlyph(image.size(), glyphSize, 7, captionWidth(caption, 12), s);
-    drawGlyph(p, glyph, QRectF(place.glyphLeft, (image.height() - glyphSize) / 2.0 + s, glyphSize, glyphSize),
+    const Beside place = besideGlyph(size, glyphSize, 7, captionWidth(caption, 12), s);
+    drawGlyph(p, glyph, QRectF(place.glyphLeft, (size.height() - glyphSize) / 2.0 + s, glyphSize, glyphSize),
               glyphColour);
     drawText(p, place.caption, caption, face.text, 12, true, Qt::AlignLeft | Qt::AlignVCenter);
     return image;
@@ -369,9 +408,10 @@ QImage toolButton(const QImage &background, ButtonState state, Glyph glyph, cons
 QImage titleButton(const QImage &background, ButtonState state, Glyph glyph)
 {
     QImage image = background.convertToFormat(QImage::Format_RGB32);
+    const QSize size = sizeOf(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(image.rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    const QRectF r = areaOf(image).adjusted(1.5, 1.5, -1.5, -1.5);
     if (state == ButtonState::Hover || state == ButtonState::Down) {
         const bool closing = glyph == Glyph::Close;
         const QRgb fill = closing ? (state == ButtonState::Down ? 0xFFA8322A : 0xFFD9453B)
@@ -383,17 +423,18 @@ QImage titleButton(const QImage &background, ButtonState state, Glyph glyph)
     const QColor colour = QColor::fromRgb(state == ButtonState::Normal ? Colour::TextDim : Colour::Text);
     const qreal g = 10;
     const int s = state == ButtonState::Down ? 1 : 0;
-    drawGlyph(p, glyph, QRectF((image.width() - g) / 2 + s, (image.height() - g) / 2 + s, g, g), colour);
+    drawGlyph(p, glyph, QRectF((size.width() - g) / 2 + s, (size.height() - g) / 2 + s, g, g), colour);
     return image;
 }
 
 QImage roundButton(const QImage &background, ButtonState state, Glyph glyph, const QString &caption)
 {
     QImage image = background.convertToFormat(QImage::Format_RGB32);
+    const QSize size = sizeOf(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c = QRectF(image.rect()).center();
-    const qreal radius = image.width() / 2.0 - 2;
+    const QPointF c = areaOf(image).center();
+    const qreal radius = size.width() / 2.0 - 2;
     const int s = state == ButtonState::Down ? 1 : 0;
 
     // A soft ring around the button.
@@ -427,7 +468,7 @@ QImage roundButton(const QImage &background, ButtonState state, Glyph glyph, con
     }
     const qreal g = inner * 0.62;
     drawGlyph(p, glyph, QRectF(c.x() - g * 0.38 + s, c.y() - g * 0.62 + s, g, g), Qt::white);
-    drawText(p, QRect(0, int(c.y() + inner * 0.2) + s, image.width() + 2 * s, 16), caption, 0xFFFFFFFF,
+    drawText(p, QRect(0, int(c.y() + inner * 0.2) + s, size.width() + 2 * s, 16), caption, 0xFFFFFFFF,
              11, true, Qt::AlignHCenter | Qt::AlignTop);
     return image;
 }
@@ -435,26 +476,27 @@ QImage roundButton(const QImage &background, ButtonState state, Glyph glyph, con
 QImage smallButton(const QImage &background, ButtonState state, Glyph glyph, const QString &caption)
 {
     QImage image = background.convertToFormat(QImage::Format_RGB32);
+    const QSize size = sizeOf(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawFace(p, QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, state);
+    drawFace(p, areaOf(image).adjusted(0.5, 0.5, -0.5, -0.5), 5, state);
     const Face face = faceFor(state);
     const int s = face.shift;
     if (caption.isEmpty()) {
-        const qreal g = qMin(image.width(), image.height()) * 0.55;
-        drawGlyph(p, glyph, QRectF((image.width() - g) / 2 + s, (image.height() - g) / 2 + s, g, g),
+        const qreal g = qMin(size.width(), size.height()) * 0.55;
+        drawGlyph(p, glyph, QRectF((size.width() - g) / 2 + s, (size.height() - g) / 2 + s, g, g),
                   QColor::fromRgb(face.text));
     } else {
-        drawText(p, image.rect().adjusted(ButtonPadding, 0, -ButtonPadding, 0).translated(s, s), caption, face.text,
-                 10, true);
+        drawText(p, QRect(QPoint(0, 0), size).adjusted(ButtonPadding, 0, -ButtonPadding, 0).translated(s, s), caption,
+                 face.text, 10, true);
     }
     return image;
 }
 
 QImage keyedButton(QSize size, ButtonState state, Glyph glyph, const QString &caption)
 {
-    QImage canvas = transparentCanvas(size);
-    QPainter p(&canvas);
+    QImage drawing = canvas(size);
+    QPainter p(&drawing);
     p.setRenderHint(QPainter::Antialiasing);
     drawFace(p, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5), 6, state);
     const Face face = faceFor(state);
@@ -465,7 +507,7 @@ QImage keyedButton(QSize size, ButtonState state, Glyph glyph, const QString &ca
               QColor::fromRgb(0xFFF2C14E));
     drawText(p, place.caption, caption, face.text, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
     p.end();
-    return hardenOnKey(canvas, face.border);
+    return hardenEdge(drawing, face.border, KeyColour);
 }
 
 } // namespace SkinArt

@@ -32,7 +32,31 @@ enum class Glyph { None, Add, Remove, Clear, Option, Help, Minimise, Close, Fold
 
 QFont font(int pixelSize, bool bold = false);
 
-// A window skin: rounded dark body with a hard edge on the key colour, outline, title bar with the
+// Every picture is drawn twice: at the windows' own size, and at twice that size for screens that
+// show two pixels per window pixel. Drawing code works in window pixels on a canvas() or a part()
+// of another picture; the painter doubles everything on a 2x picture, so texts, shapes and edges
+// come out sharp instead of scaled up. While a DrawingScale lives, canvases are made at its scale.
+class DrawingScale {
+public:
+    explicit DrawingScale(int scale);
+    ~DrawingScale();
+    DrawingScale(const DrawingScale &) = delete;
+    DrawingScale &operator=(const DrawingScale &) = delete;
+
+private:
+    int previous_;
+};
+int drawingScale();
+// A transparent picture of `size` window pixels at the drawing scale.
+QImage canvas(QSize size, QImage::Format format = QImage::Format_ARGB32_Premultiplied);
+// A picture's size and rectangle in window pixels.
+QSize sizeOf(const QImage &picture);
+QRectF areaOf(const QImage &picture);
+// The part of a picture under rect (in window pixels), at the picture's scale.
+QImage part(const QImage &picture, const QRect &rect);
+
+// A window skin: rounded dark body with a hard edge on transparency (every pixel is either opaque
+// or fully transparent, so the window's shape and its look agree), outline, title bar with the
 // product mark and the title. Content is drawn on top by the caller.
 QImage windowSkin(QSize size, int cornerRadius, int titleBarHeight, const QString &title);
 

@@ -24,8 +24,7 @@ QColor mix(const QColor &a, const QColor &b, qreal t)
 QImage trackBarBar(const QColor &accent)
 {
     const int w = L::TrackBarBar.width();
-    QImage bar(L::TrackBarBar, QImage::Format_ARGB32_Premultiplied);
-    bar.fill(Qt::transparent);
+    QImage bar = canvas(L::TrackBarBar);
     QPainter p(&bar);
     p.setPen(Qt::NoPen);
     p.fillRect(0, 0, w, 1, QColor(12, 14, 18));
@@ -40,8 +39,7 @@ QImage trackBarBar(const QColor &accent)
 // A glassy rounded thumb with three grip lines, transparent around its outline.
 QImage trackBarThumb(const QColor &accent)
 {
-    QImage thumb(L::TrackBarThumb, QImage::Format_ARGB32_Premultiplied);
-    thumb.fill(Qt::transparent);
+    QImage thumb = canvas(L::TrackBarThumb);
     QPainter p(&thumb);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(0.5, 0.5, L::TrackBarThumb.width() - 1.0, L::TrackBarThumb.height() - 1.0);
@@ -69,8 +67,7 @@ QImage trackBarThumb(const QColor &accent)
 QImage comboXPButton()
 {
     const QSize size = L::ComboXPButton;
-    QImage face(size, QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
+    QImage face = canvas(size);
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fill(0, 0, 0, size.height());

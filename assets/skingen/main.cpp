@@ -1,4 +1,5 @@
-// Draws the skin and button pictures, the cursor files and the program's icons at build time.
+// Draws the skin and button pictures (each as "<name>.png" and, twice the size for HiDPI screens,
+// "<name>@2x.png"), the cursor files and the program's icons at build time.
 // Usage: pocketreel_skingen <picture folder> <qrc file> <application folder> <icon folder>
 
 #include "CursorFiles.h"
@@ -12,11 +13,16 @@
 
 namespace {
 
+QString fileName(const NamedPicture &picture)
+{
+    return picture.name + (picture.image.devicePixelRatio() == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+}
+
 bool writeQrc(const QString &path, const PictureList &pictures)
 {
     QByteArray text = "<RCC>\n  <qresource prefix=\"/skin\">\n";
     for (const NamedPicture &picture : pictures)
-        text += "    <file>" + picture.name.toUtf8() + ".png</file>\n";
+        text += "    <file>" + fileName(picture).toUtf8() + "</file>\n";
     text += "  </qresource>\n</RCC>\n";
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush();
@@ -50,14 +56,23 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    PictureList pictures;
-    const QStringList overflows = SkinArt::textsThatDoNotFit([&pictures] { pictures = allPictures(); });
+    PictureList pictures, doubled;
+    const QStringList overflows = SkinArt::textsThatDoNotFit([&pictures, &doubled] {
+        pictures = allPictures(1);
+        doubled = allPictures(2);
+    });
     if (!overflows.isEmpty()) {
         std::fprintf(stderr, "texts that do not fit their pictures:\n%s\n", qPrintable(overflows.join(u'\n')));
         return 1;
     }
+    const QStringList unmatched = doublesThatDoNotMatch(pictures, doubled);
+    if (!unmatched.isEmpty()) {
+        std::fprintf(stderr, "pictures whose 2x drawing does not match:\n%s\n", qPrintable(unmatched.join(u'\n')));
+        return 1;
+    }
+    pictures += doubled;
     for (const NamedPicture &picture : pictures) {
-        const QString path = pictureDir.filePath(picture.name + QStringLiteral(".png"));
+        const QString path = pictureDir.filePath(fileName(picture));
         if (!picture.image.save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;

@@ -6,12 +6,12 @@
 #include "skin/SkinPictures.h"
 #include "skin/TsuiImageButton.h"
 #include "skin/TsuiSkinForm.h"
+#include "skin/WindowSystem.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
 
 #include <QLabel>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace L = AboutFormLayout;
@@ -47,8 +47,7 @@ void TForm_About::showEvent(QShowEvent *event)
 void TForm_About::FormShow()
 {
     Label_Version->setText(g_s_Version);
-    if (const QScreen *where = screen())
-        move(where->availableGeometry().center() - rect().center());
+    WindowSystem::centreOnScreen(*this);
 }
 
 void TForm_About::suiButton2Click()

@@ -18,6 +18,7 @@
 #include "skin/TsuiImageButton.h"
 #include "skin/TsuiImagePanel.h"
 #include "skin/TsuiSkinForm.h"
+#include "skin/WindowSystem.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
@@ -25,9 +26,9 @@
 #include "skin/inputs/TsuiEdit.h"
 #include "skin/inputs/TsuiMaskEdit.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace L = MainFormLayout;
 namespace N = SkinPictureName;
@@ -228,7 +229,8 @@ void TMainForm::LoadCursors()
 {
     const struct { int id; const char *file; } cursors[] = {{crDragWE, "DragWE.cur"}, {crPress, "Press.cur"}};
     for (const auto &entry : cursors)
-        if (const auto cursor = loadCursorFile(path_PNG + QStringLiteral("Cursor/") + QLatin1String(entry.file)))
+        if (const auto cursor = loadCursorFile(path_PNG + QStringLiteral("Cursor/") + QLatin1String(entry.file),
+                                               qGuiApp->devicePixelRatio()))
             installScreenCursor(entry.id, *cursor);
     Image_Left->setCursor(screenCursor(crDragWE));
     Image_Right->setCursor(screenCursor(crDragWE));
@@ -264,8 +266,7 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::CentreOnScreen()
 {
-    if (const QScreen *where = screen())
-        move(where->availableGeometry().center() - rect().center());
+    WindowSystem::centreOnScreen(*this);
 }
 
 void TMainForm::suiImageButton_CloseClick()

@@ -12,6 +12,7 @@
 #include "skin/TsuiImageButton.h"
 #include "skin/TsuiImagePanel.h"
 #include "skin/TsuiSkinForm.h"
+#include "skin/WindowSystem.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
@@ -22,7 +23,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace L = OptionFormLayout;
@@ -180,8 +180,7 @@ void TOptionForm::FormCreate()
 void TOptionForm::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
-        if (const QScreen *where = screen())
-            move(where->availableGeometry().center() - rect().center());
+        WindowSystem::centreOnScreen(*this);
         FormShow();
     }
     QDialog::showEvent(event);

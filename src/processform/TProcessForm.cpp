@@ -15,6 +15,7 @@
 #include "skin/SkinPictures.h"
 #include "skin/TsuiImageButton.h"
 #include "skin/TsuiSkinForm.h"
+#include "skin/WindowSystem.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPictureNames.h"
 
@@ -22,7 +23,6 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QScopeGuard>
-#include <QScreen>
 #include <algorithm>
 #include <utility>
 
@@ -151,8 +151,7 @@ void TProcessForm::ShowRun(ConversionJob job)
 {
     conversion_.reset();
     runInProgress_ = true;
-    if (const QScreen *where = screen())
-        move(where->availableGeometry().center() - rect().center());
+    WindowSystem::centreOnScreen(*this);
     show();
     ConversionThread::Display display;
     display.clipStarting = [this](const ClipJob &clip, const ClipPlan &plan) { ShowClip(clip, plan); };

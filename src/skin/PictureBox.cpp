@@ -2,12 +2,12 @@
 
 #include <QPainter>
 
-PictureBox::PictureBox(const QImage &picture, QWidget *parent) : QWidget(parent)
+PictureBox::PictureBox(const SkinPicture &picture, QWidget *parent) : QWidget(parent)
 {
     setPicture(picture);
 }
 
-void PictureBox::setPicture(const QImage &picture)
+void PictureBox::setPicture(const SkinPicture &picture)
 {
     picture_ = picture;
     if (!stretch_)
@@ -25,7 +25,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (stretch_)
-        painter.drawImage(rect(), picture_);
+        picture_.draw(painter, rect());
     else
-        painter.drawImage(0, 0, picture_);
+        picture_.draw(painter, QPoint(0, 0));
 }

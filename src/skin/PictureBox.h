@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "skin/SkinPicture.h"
+
 #include <QWidget>
 
 // A picture control: draws its picture at (0, 0) or stretched over itself, the same whether
@@ -9,16 +10,16 @@ class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PictureBox(const QImage &picture, QWidget *parent = nullptr);
+    explicit PictureBox(const SkinPicture &picture, QWidget *parent = nullptr);
 
-    const QImage &picture() const { return picture_; }
-    void setPicture(const QImage &picture);
+    const SkinPicture &picture() const { return picture_; }
+    void setPicture(const SkinPicture &picture);
     void setStretch(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage picture_;
+    SkinPicture picture_;
     bool stretch_ = false;
 };

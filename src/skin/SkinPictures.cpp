@@ -1,5 +1,7 @@
 #include "skin/SkinPictures.h"
 
+#include <QGuiApplication>
+
 // The pictures live in a static library; naming its initialiser keeps the linker from
 // dropping them.
 static void loadPictureResources()
@@ -11,8 +13,12 @@ static void loadPictureResources()
     Q_UNUSED(loaded);
 }
 
-QImage skinPicture(const QString &name)
+SkinPicture skinPicture(const QString &name)
 {
     loadPictureResources();
-    return QImage(QStringLiteral(":/skin/%1.png").arg(name));
+    const QImage picture(QStringLiteral(":/skin/%1.png").arg(name));
+    // The sharp copies cost start-up time and memory that only a HiDPI screen repays.
+    if (picture.isNull() || !qGuiApp || qGuiApp->devicePixelRatio() <= 1)
+        return picture;
+    return SkinPicture(picture, QImage(QStringLiteral(":/skin/%1@2x.png").arg(name)));
 }

@@ -36,15 +36,15 @@ TsuiImageButton::TsuiImageButton(QWidget *parent) : QWidget(parent)
     connect(&holdTimer_, &QTimer::timeout, this, &TsuiImageButton::mouseContinuouslyDown);
 }
 
-void TsuiImageButton::setPicNormal(const QImage &picture) { setPicture(Normal, picture); }
-void TsuiImageButton::setPicMouseOn(const QImage &picture) { setPicture(MouseOn, picture); }
-void TsuiImageButton::setPicMouseDown(const QImage &picture) { setPicture(MouseDown, picture); }
-void TsuiImageButton::setPicDisabled(const QImage &picture) { setPicture(Disabled, picture); }
+void TsuiImageButton::setPicNormal(const SkinPicture &picture) { setPicture(Normal, picture); }
+void TsuiImageButton::setPicMouseOn(const SkinPicture &picture) { setPicture(MouseOn, picture); }
+void TsuiImageButton::setPicMouseDown(const SkinPicture &picture) { setPicture(MouseDown, picture); }
+void TsuiImageButton::setPicDisabled(const SkinPicture &picture) { setPicture(Disabled, picture); }
 
-void TsuiImageButton::setPicture(Slot slot, const QImage &picture)
+void TsuiImageButton::setPicture(Slot slot, const SkinPicture &picture)
 {
     pictures_[slot] = picture;
-    keyed_[slot] = withoutKeyColour(picture);
+    keyed_[slot] = picture.mapped(withoutKeyColour);
     if (!pictures_[Normal].isNull())
         resize(pictures_[Normal].size());
     update();
@@ -62,7 +62,7 @@ void TsuiImageButton::setMouseContinuouslyDownInterval(int milliseconds)
     holdTimer_.setInterval(milliseconds);
 }
 
-const QImage &TsuiImageButton::currentPicture() const
+const SkinPicture &TsuiImageButton::currentPicture() const
 {
     Slot slot = Normal;
     if (!isEnabled())
@@ -71,7 +71,7 @@ const QImage &TsuiImageButton::currentPicture() const
         slot = MouseDown;
     else if (hovered_)
         slot = MouseOn;
-    const QImage *source = transparent_ ? keyed_ : pictures_;
+    const SkinPicture *source = transparent_ ? keyed_ : pictures_;
     return source[slot].isNull() ? source[Normal] : source[slot];
 }
 
@@ -80,9 +80,9 @@ void TsuiImageButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (!transparent_)
         painter.fillRect(rect(), palette().button());
-    const QImage &picture = currentPicture();
+    const SkinPicture &picture = currentPicture();
     if (!picture.isNull())
-        painter.drawImage(0, 0, picture);
+        picture.draw(painter, QPoint(0, 0));
 }
 
 void TsuiImageButton::enterEvent(QEnterEvent *)

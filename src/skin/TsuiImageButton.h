@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "skin/SkinPicture.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -16,11 +17,11 @@ public:
     explicit TsuiImageButton(QWidget *parent = nullptr);
 
     // Empty pictures fall back to the normal one.
-    void setPicNormal(const QImage &picture);
-    void setPicMouseOn(const QImage &picture);
-    void setPicMouseDown(const QImage &picture);
-    void setPicDisabled(const QImage &picture);
-    const QImage &picNormal() const { return pictures_[Normal]; }
+    void setPicNormal(const SkinPicture &picture);
+    void setPicMouseOn(const SkinPicture &picture);
+    void setPicMouseDown(const SkinPicture &picture);
+    void setPicDisabled(const SkinPicture &picture);
+    const SkinPicture &picNormal() const { return pictures_[Normal]; }
 
     // Transparent: the window shows through the button and through every pixel of its picture
     // that has the colour of the picture's top-left pixel.
@@ -33,7 +34,7 @@ public:
     bool isHovered() const { return hovered_; }
     bool isPressed() const { return pressed_; }
     // The picture the button shows in its present state.
-    const QImage &currentPicture() const;
+    const SkinPicture &currentPicture() const;
 
 signals:
     void clicked();
@@ -61,11 +62,11 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void setPicture(Slot slot, const QImage &picture);
+    void setPicture(Slot slot, const SkinPicture &picture);
     void release();
 
-    QImage pictures_[SlotCount];
-    QImage keyed_[SlotCount];  // the pictures with their key colour made see-through
+    SkinPicture pictures_[SlotCount];
+    SkinPicture keyed_[SlotCount];  // the pictures with their key colour made see-through
     bool transparent_ = false;
     bool hovered_ = false;
     bool pressed_ = false;

@@ -1,6 +1,7 @@
 #include "skin/TsuiSkinForm.h"
 
 #include "skin/SkinShape.h"
+#include "skin/WindowSystem.h"
 #include "skin/art/SkinPalette.h"
 
 #include <QMouseEvent>
@@ -11,14 +12,17 @@ TsuiSkinForm::TsuiSkinForm(QWidget *window)
     : QWidget(window), transparentColor_(SkinPalette::KeyColour)
 {
     window->setWindowFlag(Qt::FramelessWindowHint);
+    // Where a mask does not shape the window, its transparent pixels must.
+    if (WindowSystem::shapesByTransparency())
+        window->setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_OpaquePaintEvent);
     move(0, 0);
     lower();
 }
 
-void TsuiSkinForm::setGlyph(const QImage &glyph)
+void TsuiSkinForm::setGlyph(const SkinPicture &glyph)
 {
-    glyph_ = glyph.convertToFormat(QImage::Format_RGB32);
+    glyph_ = glyph;
     applyShape();
     update();
 }
@@ -35,7 +39,7 @@ void TsuiSkinForm::applyShape()
     if (glyph_.isNull())
         return;
     QWidget *owner = window();
-    owner->setMask(skinRegion(glyph_, transparentColor_));
+    owner->setMask(skinRegion(glyph_.image(), transparentColor_));
     setGeometry(QRect(QPoint(0, 0), glyph_.size()));
     owner->setFixedSize(glyph_.size());
     emit regionChanged();
@@ -50,7 +54,12 @@ void TsuiSkinForm::paintEvent(QPaintEvent *)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         return;
     }
-    painter.drawImage(0, 0, glyph_);
+    // A mask cuts whole window pixels: along the outline, screen pixels inside it that the sharp
+    // copy leaves out would show whatever lay there, so the plain picture is laid beneath.
+    const bool sharp = &glyph_.forRatio(devicePixelRatio()) != &glyph_.image();
+    if (sharp && !window()->testAttribute(Qt::WA_TranslucentBackground))
+        painter.drawImage(rect(), glyph_.image());
+    glyph_.draw(painter, QPoint(0, 0));
 }
 
 void TsuiSkinForm::mousePressEvent(QMouseEvent *event)

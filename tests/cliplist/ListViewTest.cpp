@@ -3,6 +3,7 @@
 #include "core/OutputNames.h"
 #include "mainform/cliplist/ClipListMenu.h"
 #include "mainform/cliplist/ClipScrollBar.h"
+#include "skin/PictureBox.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,7 +18,7 @@ protected:
 
     void DragThumb(int toTop)
     {
-        QLabel *thumb = list->View()->bar()->thumb();
+        PictureBox *thumb = list->View()->bar()->thumb();
         const QPoint grip(8, 10);
         QTest::mousePress(thumb, Qt::LeftButton, {}, grip);
         QMouseEvent move(QEvent::MouseMove, QPointF(grip), QPointF(thumb->mapToGlobal(grip + QPoint(0, toTop - thumb->y()))),
@@ -260,7 +261,7 @@ TEST_F(CliplistView, EightClipsDoNotScroll)
 TEST_F(CliplistView, ThumbFollowsOnlyALeftButtonDrag)
 {
     AddClips(10);
-    QLabel *thumb = list->View()->bar()->thumb();
+    PictureBox *thumb = list->View()->bar()->thumb();
     QTest::mousePress(thumb, Qt::RightButton, {}, QPoint(8, 10));
     EXPECT_FALSE(list->View()->bar()->dragging());
     QMouseEvent move(QEvent::MouseMove, QPointF(8, 10), QPointF(thumb->mapToGlobal(QPoint(8, 80))),

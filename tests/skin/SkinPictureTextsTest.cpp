@@ -7,8 +7,12 @@
 // must fit the place the picture gives it, at the font it is drawn in.
 TEST(SkinPictureTexts, EveryTextDrawnIntoAPictureFitsItsPlace)
 {
-    PictureList pictures;
-    EXPECT_EQ(SkinArt::textsThatDoNotFit([&pictures] { pictures = allPictures(); }), QStringList());
+    PictureList pictures, doubled;
+    EXPECT_EQ(SkinArt::textsThatDoNotFit([&pictures, &doubled] {
+                  pictures = allPictures(1);
+                  doubled = allPictures(2);
+              }),
+              QStringList());
     EXPECT_FALSE(pictures.isEmpty());
 
     // The check itself: a caption too long for its button is caught.

@@ -4,6 +4,7 @@
 #include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,7 +57,7 @@ TEST(SkinPictures, EveryButtonHasItsStatesAtItsSize)
     for (const auto &b : buttons)
         for (SkinPictureName::ButtonState state : SkinPictureName::AllButtonStates) {
             const bool wanted = state != SkinPictureName::ButtonState::Disabled || b.disabled;
-            const QImage picture =
+            const SkinPicture picture =
                 skinPicture(QLatin1String(b.name) + QLatin1Char('.') + QLatin1String(SkinPictureName::stateName(state)));
             EXPECT_EQ(picture.isNull(), !wanted) << b.name << " " << SkinPictureName::stateName(state);
             if (wanted)
@@ -64,34 +65,65 @@ TEST(SkinPictures, EveryButtonHasItsStatesAtItsSize)
         }
 }
 
-// The window outline must be cut exactly: a pixel that is almost the key colour would show as a
-// pink fringe around the window.
-TEST(SkinPictures, SkinsHaveRoundedCornersAndNoPinkFringe)
+// The window outline must be cut exactly, at both sizes: a half-transparent pixel would be
+// neither shape nor hole, and a pixel close to the key colour would show as a pink fringe.
+TEST(SkinPictures, SkinsHaveRoundedTransparentCornersAndAHardEdge)
 {
-    for (const char *name : {N::MainForm, N::OptionForm, N::ProcessForm, N::AboutForm}) {
-        const QImage skin = skinPicture(QLatin1String(name)).convertToFormat(QImage::Format_RGB32);
-        const QRgb key = SkinPalette::KeyColour;
-        EXPECT_EQ(skin.pixel(0, 0), key) << name;
-        EXPECT_EQ(skin.pixel(skin.width() - 1, skin.height() - 1), key) << name;
-        EXPECT_NE(skin.pixel(skin.width() / 2, 0), key) << name;
-        int fringe = 0;
-        for (int y = 0; y < skin.height(); ++y)
-            for (int x = 0; x < skin.width(); ++x) {
-                const QRgb c = skin.pixel(x, y);
-                if (c != key && qRed(c) > 150 && qBlue(c) > 150 && qGreen(c) < 100)
-                    ++fringe;
-            }
-        EXPECT_EQ(fringe, 0) << name;
-        // The shape keeps the whole width along the middle row.
-        EXPECT_EQ(skinRegion(skin, key).intersected(QRect(0, skin.height() / 2, skin.width(), 1)),
-                  QRegion(0, skin.height() / 2, skin.width(), 1))
-            << name;
+    for (const char *name : {N::MainForm, N::OptionForm, N::ProcessForm, N::AboutForm})
+        for (const QString &file : {QStringLiteral(":/skin/%1.png"), QStringLiteral(":/skin/%1@2x.png")}) {
+            const QString path = file.arg(QLatin1String(name));
+            const QImage skin = QImage(path).convertToFormat(QImage::Format_ARGB32);
+            ASSERT_FALSE(skin.isNull()) << path.toStdString();
+            EXPECT_EQ(qAlpha(skin.pixel(0, 0)), 0) << path.toStdString();
+            EXPECT_EQ(qAlpha(skin.pixel(skin.width() - 1, skin.height() - 1)), 0) << path.toStdString();
+            EXPECT_EQ(qAlpha(skin.pixel(skin.width() / 2, 0)), 255) << path.toStdString();
+            int partlyTransparent = 0, fringe = 0;
+            for (int y = 0; y < skin.height(); ++y)
+                for (int x = 0; x < skin.width(); ++x) {
+                    const QRgb c = skin.pixel(x, y);
+                    if (qAlpha(c) != 0 && qAlpha(c) != 255)
+                        ++partlyTransparent;
+                    if (qAlpha(c) != 0 && qRed(c) > 150 && qBlue(c) > 150 && qGreen(c) < 100)
+                        ++fringe;
+                }
+            EXPECT_EQ(partlyTransparent, 0) << path.toStdString();
+            EXPECT_EQ(fringe, 0) << path.toStdString();
+            // The shape keeps the whole width along the middle row.
+            const int middle = skin.height() / 2;
+            EXPECT_EQ(skinRegion(skin, SkinPalette::KeyColour).intersected(QRect(0, middle, skin.width(), 1)),
+                      QRegion(0, middle, skin.width(), 1))
+                << path.toStdString();
+        }
+}
+
+// The sharp copies for HiDPI screens: one for every picture, twice its size, drawn anew rather
+// than scaled up (a scaled picture repeats every pixel in 2 x 2 blocks).
+TEST(SkinPictures, EveryPictureHasASharpCopyAtTwiceItsSize)
+{
+    const QStringList files = QDir(QStringLiteral(":/skin")).entryList({QStringLiteral("*.png")});
+    int pictures = 0;
+    for (const QString &file : files) {
+        if (file.endsWith(QLatin1String("@2x.png")))
+            continue;
+        ++pictures;
+        const QString name = file.chopped(4);
+        const QImage picture(QStringLiteral(":/skin/") + file);
+        const QImage doubled(QStringLiteral(":/skin/%1@2x.png").arg(name));
+        ASSERT_FALSE(doubled.isNull()) << name.toStdString();
+        EXPECT_EQ(doubled.size(), picture.size() * 2) << name.toStdString();
+    }
+    EXPECT_EQ(files.size(), 2 * pictures);
+    // Pictures with texts and curves, which a plain bar of colours cannot show.
+    for (const QString &name : {QString::fromLatin1(N::MainForm), QLatin1String(N::OpenDir) + QStringLiteral(".normal")}) {
+        const QImage picture = QImage(QStringLiteral(":/skin/%1.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+        const QImage doubled = QImage(QStringLiteral(":/skin/%1@2x.png").arg(name)).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_NE(doubled, picture.scaled(picture.size() * 2)) << name.toStdString();
     }
 }
 
 TEST(SkinPictures, TheBrowseButtonIsKeyedByItsTopLeftPixel)
 {
-    const QImage browse = skinPicture(QLatin1String(N::Browse) + QStringLiteral(".normal"));
+    const QImage browse = skinPicture(QLatin1String(N::Browse) + QStringLiteral(".normal")).image();
     EXPECT_EQ(browse.pixel(0, 0) | 0xFF000000, SkinPalette::KeyColour);
     EXPECT_NE(browse.pixel(browse.width() / 2, browse.height() / 2) | 0xFF000000, SkinPalette::KeyColour);
 }

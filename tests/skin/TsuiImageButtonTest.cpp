@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    QRgb shown() const { return button->currentPicture().pixel(0, 0); }
+    QRgb shown() const { return button->currentPicture().image().pixel(0, 0); }
 
     QWidget window;
     TsuiImageButton *button = nullptr;
@@ -182,11 +182,11 @@ TEST_F(ImageButton, TransparentLeavesOutThePicturesTopLeftColour)
     picture.setPixel(5, 5, qRgb(200, 100, 50));
     button->setPicNormal(picture);
 
-    QImage opaque = button->currentPicture().convertToFormat(QImage::Format_ARGB32);
+    QImage opaque = button->currentPicture().image().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(opaque.pixel(0, 0)), 255);
 
     button->setTransparent(true);
-    const QImage keyed = button->currentPicture().convertToFormat(QImage::Format_ARGB32);
+    const QImage keyed = button->currentPicture().image().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(keyed.pixel(19, 9)), 0);
     EXPECT_EQ(keyed.pixel(5, 5), qRgb(200, 100, 50));

@@ -114,7 +114,7 @@ TEST_F(SkinInputsComboLook, ColoursRepaintAndWinXPShowsItsPicture)
 
     combo.setUIStyle(UIStyle::WinXP);
     image = look(combo);
-    const QImage picture = comboXPButtonPicture();
+    const QImage picture = comboXPButtonPicture().image();
     ASSERT_EQ(picture.size(), button.size());
     EXPECT_EQ(pixel(image, QPoint(73, 4)), picture.pixelColor(8, 2));
 }
@@ -142,7 +142,7 @@ TEST_F(SkinInputsComboLook, DroppedListIsFramedAndOnlyUserPicksRaiseOnChange)
 TEST(SkinInputsLook, ThumbPictureIsARoundedElevenByTwenty)
 {
     for (const UIStyle style : {UIStyle::BlueGlass, UIStyle::Protein, UIStyle::WinXP, UIStyle::FromThemeFile}) {
-        const QImage thumb = trackBarThumbPicture(style);
+        const QImage thumb = trackBarThumbPicture(style).image();
         EXPECT_EQ(thumb.size(), QSize(11, 20));
         EXPECT_LT(thumb.pixelColor(0, 0).alpha(), 128) << "rounded corner";
         EXPECT_EQ(thumb.pixelColor(5, 3).alpha(), 255);
@@ -157,11 +157,11 @@ TEST(SkinInputsLook, SliderPaintsItsBarAcrossTheWidthAndItsThumb)
     slider.resize(106, 20);
     slider.setPosition(10);
     const QImage image = look(slider);
-    const QImage bar = slider.barImage();
+    const QImage bar = slider.barImage().image();
     const int barTop = (20 - bar.height()) / 2;
     EXPECT_EQ(pixel(image, QPoint(1, 1)), QColor(30, 30, 30)) << "background off the bar";
     EXPECT_EQ(pixel(image, QPoint(1, barTop)), bar.pixelColor(0, 0)) << "bar starts at the left";
     EXPECT_EQ(pixel(image, QPoint(60, barTop + 2)), bar.pixelColor(16, 2));
-    EXPECT_EQ(pixel(image, QPoint(100, 3)), slider.sliderImage().pixelColor(5, 3)) << "thumb at the right end";
+    EXPECT_EQ(pixel(image, QPoint(100, 3)), slider.sliderImage().image().pixelColor(5, 3)) << "thumb at the right end";
 }
 }

@@ -28,7 +28,7 @@ std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const QString &eng
                                   DisplayAspectOf(clip->AspectIndex(), info->width, info->height));
     if (info->width <= 0 || info->height <= 0) {
         // FitPicture gives such a file the whole box, the size the stand-in picture is drawn at.
-        const QImage soundOnly = skinPicture(QLatin1String(SkinPictureName::SoundOnly));
+        const QImage soundOnly = skinPicture(QLatin1String(SkinPictureName::SoundOnly)).image();
         clip->SetPicture(soundOnly.scaled(size).convertToFormat(QImage::Format_RGB888));
         return clip;
     }

@@ -19,7 +19,7 @@ ClipListView::ClipListView(ClipList &clips, QWidget *parent)
     setObjectName(QStringLiteral("Panel_Info"));
     resize(L::Panel_Info.size());
     // Image_Chk holds both boxes: unticked at the left, ticked at the right.
-    const QImage boxes = skinPicture(QLatin1String(SkinPictureName::Chk));
+    const SkinPicture boxes = skinPicture(QLatin1String(SkinPictureName::Chk));
     unticked_ = boxes.copy(QRect(QPoint(0, 0), L::TickBox));
     ticked_ = boxes.copy(QRect(QPoint(L::TickBox.width(), 0), L::TickBox));
     infoMove_ = new TsuiImagePanel(this);

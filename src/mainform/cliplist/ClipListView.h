@@ -1,9 +1,9 @@
 #pragma once
 
+#include "skin/SkinPicture.h"
 #include "skin/TsuiImagePanel.h"
 
 #include <QHash>
-#include <QImage>
 
 class ClipList;
 class ClipRow;
@@ -52,6 +52,6 @@ private:
     ClipList &clips_;
     TsuiImagePanel *infoMove_ = nullptr;
     ClipScrollBar *bar_ = nullptr;
-    QImage ticked_, unticked_;
+    SkinPicture ticked_, unticked_;
     QHash<const TVideoInfo *, ClipRow *> rows_;
 };

@@ -2,6 +2,7 @@
 
 #include "core/TVideoInfo.h"
 #include "mainform/cliplist/TLabelInfo.h"
+#include "skin/PictureBox.h"
 #include "skin/ScreenCursors.h"
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPalette.h"
@@ -10,16 +11,16 @@
 
 namespace L = MainFormLayout;
 
-ClipRow::ClipRow(TVideoInfo *clip, const QImage &ticked, const QImage &unticked, QWidget *parent)
+ClipRow::ClipRow(TVideoInfo *clip, const SkinPicture &ticked, const SkinPicture &unticked, QWidget *parent)
     : TsuiImagePanel(parent), clip_(clip), ticked_(ticked), unticked_(unticked)
 {
     setObjectName(QStringLiteral("ClipRow"));
     resize(L::Row);
-    tickImage_ = new QLabel(this);
+    tickImage_ = new PictureBox(unticked, this);
     tickImage_->setObjectName(QStringLiteral("TickImage"));
     tickImage_->setGeometry(L::TickImage);
     tickImage_->setCursor(screenCursor(crPress));
-    // A label takes no press of its own: a press on the tick is a press on the row.
+    // A picture takes no press of its own: a press on the tick is a press on the row.
     connect(clip, &TVideoInfo::Changed, this, &ClipRow::followClip);
     followClip();
 }
@@ -80,7 +81,7 @@ void ClipRow::followClip()
     showText("AudioLabel", L::AudioLabel, clip_->AudioText());
     showText("SubtitleLabel", L::SubtitleLabel, clip_->SubtitleText());
     showText("OutputLabel", L::OutputLabel, clip_->OutputName().isEmpty() ? QString() : clip_->OutputName());
-    tickImage_->setPixmap(QPixmap::fromImage(clip_->Ticked() ? ticked_ : unticked_));
+    tickImage_->setPicture(clip_->Ticked() ? ticked_ : unticked_);
     // The whole clip name lives here: its label shows as much of it as fits.
     const QString info = clip_->InfoText();
     if (toolTip() != info)

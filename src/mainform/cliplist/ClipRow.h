@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/TVideoInfo.h"
+#include "skin/SkinPicture.h"
 #include "skin/TsuiImagePanel.h"
 
-#include <QImage>
 #include <QPointer>
 #include <QRect>
 
+class PictureBox;
 class QLabel;
 class TLabelInfo;
 
@@ -17,7 +18,7 @@ class ClipRow : public TsuiImagePanel {
     Q_OBJECT
 
 public:
-    ClipRow(TVideoInfo *clip, const QImage &ticked, const QImage &unticked, QWidget *parent);
+    ClipRow(TVideoInfo *clip, const SkinPicture &ticked, const SkinPicture &unticked, QWidget *parent);
 
     TVideoInfo *clip() const { return clip_; }
     // The clip is about to be freed: the row shows nothing of it any more.
@@ -25,7 +26,7 @@ public:
 
     void EnsureTickCell();
     bool isHighlighted() const { return !transparent(); }
-    QLabel *TickImage() const { return tickImage_; }
+    PictureBox *TickImage() const { return tickImage_; }
     // The label of a clip text by its name ("NameLabel", "LengthLabel", ...); nullptr until made.
     TLabelInfo *label(const char *name) const;
 
@@ -42,7 +43,7 @@ private:
     void showText(const char *name, const QRect &place, const QString &text);
 
     QPointer<TVideoInfo> clip_;
-    QImage ticked_, unticked_;
-    QLabel *tickImage_ = nullptr;
+    SkinPicture ticked_, unticked_;
+    PictureBox *tickImage_ = nullptr;
     QLabel *tickCell_ = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "mainform/cliplist/ClipScrollBar.h"
 
+#include "skin/PictureBox.h"
 #include "skin/SkinPictures.h"
 #include "skin/art/SkinPictureNames.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 
 namespace {
@@ -22,14 +22,12 @@ ClipScrollBar::ClipScrollBar(QWidget *parent)
     namespace L = MainFormLayout;
     namespace N = SkinPictureName;
     resize(L::Panel_Bar.size());
-    track_ = new QLabel(this);
+    track_ = new PictureBox(skinPicture(QLatin1String(N::BarBack)), this);
     track_->setObjectName(QStringLiteral("Image_BarBack"));
     track_->setGeometry(QRect(QPoint(0, 0), L::Image_BarBack));
-    track_->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(N::BarBack))));
-    thumb_ = new QLabel(this);
+    thumb_ = new PictureBox(skinPicture(QLatin1String(N::Bar)), this);
     thumb_->setObjectName(QStringLiteral("Image_Bar"));
     thumb_->setGeometry(QRect(L::Image_BarStart, L::Image_Bar));
-    thumb_->setPixmap(QPixmap::fromImage(skinPicture(QLatin1String(N::Bar))));
     thumb_->installEventFilter(this);
 }
 

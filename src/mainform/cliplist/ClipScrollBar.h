@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QWidget>
 
-class QLabel;
+class PictureBox;
 
 // The list's own scroll bar (Panel_Bar): a track and a thumb dragged with the left button. Only
 // the thumb's position on the track counts; it stays put when rows come and go.
@@ -19,7 +19,7 @@ public:
 
     explicit ClipScrollBar(QWidget *parent);
 
-    QLabel *thumb() const { return thumb_; }   // Image_Bar
+    PictureBox *thumb() const { return thumb_; }   // Image_Bar
     int thumbTop() const;
     void setThumbTop(int top);   // kept on the track
     bool dragging() const { return dragging_; }
@@ -35,8 +35,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QLabel *track_ = nullptr;
-    QLabel *thumb_ = nullptr;
+    PictureBox *track_ = nullptr;
+    PictureBox *thumb_ = nullptr;
     bool dragging_ = false;       // BarDragging
     QPoint downCursor_;           // BarDownCursor
     int downTop_ = ThumbMin;      // BarDownTop

@@ -6,24 +6,24 @@
 namespace N = SkinPictureName;
 
 namespace {
-QImage trackBarPicture(UIStyle style, const char *suffix)
+SkinPicture trackBarPicture(UIStyle style, const char *suffix)
 {
     return skinPicture(QLatin1String(N::TrackBarPrefix) + QLatin1String(N::StyleNames[int(style)])
                        + QLatin1String(suffix));
 }
 }
 
-QImage trackBarBarPicture(UIStyle style)
+SkinPicture trackBarBarPicture(UIStyle style)
 {
     return trackBarPicture(style, N::TrackBarBarSuffix);
 }
 
-QImage trackBarThumbPicture(UIStyle style)
+SkinPicture trackBarThumbPicture(UIStyle style)
 {
     return trackBarPicture(style, N::TrackBarThumbSuffix);
 }
 
-QImage comboXPButtonPicture()
+SkinPicture comboXPButtonPicture()
 {
     return skinPicture(QLatin1String(N::ComboXPButton));
 }

@@ -8,7 +8,7 @@ TrackBarThumb::TrackBarThumb(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TrackBarThumb::setPicture(const QImage &picture)
+void TrackBarThumb::setPicture(const SkinPicture &picture)
 {
     picture_ = picture;
     resize(picture.size());
@@ -17,5 +17,6 @@ void TrackBarThumb::setPicture(const QImage &picture)
 
 void TrackBarThumb::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawImage(0, 0, picture_);
+    QPainter painter(this);
+    picture_.draw(painter, QPoint(0, 0));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "skin/SkinPicture.h"
+
 #include <QWidget>
 
 // The slider's thumb: a child panel showing the slider picture at its own size. Mouse input
@@ -10,12 +11,12 @@ class TrackBarThumb : public QWidget {
 public:
     explicit TrackBarThumb(QWidget *parent);
 
-    const QImage &picture() const { return picture_; }
-    void setPicture(const QImage &picture);
+    const SkinPicture &picture() const { return picture_; }
+    void setPicture(const SkinPicture &picture);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage picture_;
+    SkinPicture picture_;
 };

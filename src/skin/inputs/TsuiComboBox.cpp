@@ -117,7 +117,7 @@ void TsuiComboBox::paintEvent(QPaintEvent *)
 void TsuiComboBox::paintButton(QPainter &painter, const QRect &button) const
 {
     if (uiStyle_ == UIStyle::WinXP) {
-        painter.drawImage(button, comboXPButtonPicture());
+        comboXPButtonPicture().draw(painter, button);
         return;
     }
     painter.fillRect(button, buttonColor_);

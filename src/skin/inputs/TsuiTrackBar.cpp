@@ -15,9 +15,9 @@ namespace {
 constexpr int kDefaultLength = 150;
 const QColor kFocusColor(180, 188, 200);
 
-QImage turned(const QImage &image)
+SkinPicture turned(const SkinPicture &picture)
 {
-    return image.transformed(QTransform().rotate(90));
+    return picture.mapped([](const QImage &image) { return image.transformed(QTransform().rotate(90)); });
 }
 }
 
@@ -39,7 +39,7 @@ void TsuiTrackBar::setUIStyle(UIStyle style)
 {
     uiStyle_ = style;
     barImage_ = trackBarBarPicture(style);
-    const QImage slider = trackBarThumbPicture(style);
+    const SkinPicture slider = trackBarThumbPicture(style);
     setSliderImage(horizontal() ? slider : turned(slider));
 }
 
@@ -105,19 +105,19 @@ void TsuiTrackBar::setColor(const QColor &color)
     update();
 }
 
-void TsuiTrackBar::setBarImage(const QImage &image)
+void TsuiTrackBar::setBarImage(const SkinPicture &image)
 {
     barImage_ = image;
     fitSize();
     update();
 }
 
-const QImage &TsuiTrackBar::sliderImage() const
+const SkinPicture &TsuiTrackBar::sliderImage() const
 {
     return thumb_->picture();
 }
 
-void TsuiTrackBar::setSliderImage(const QImage &image)
+void TsuiTrackBar::setSliderImage(const SkinPicture &image)
 {
     thumb_->setPicture(image);
     fitSize();
@@ -253,10 +253,10 @@ void TsuiTrackBar::paintEvent(QPaintEvent *)
     if (!transparent_)
         painter.fillRect(rect(), color_);
     if (horizontal()) {
-        painter.drawImage(QRect(0, (height() - barImage_.height()) / 2, width(), barImage_.height()), barImage_);
+        barImage_.draw(painter, QRect(0, (height() - barImage_.height()) / 2, width(), barImage_.height()));
     } else {
-        const QImage bar = turned(barImage_);
-        painter.drawImage(QRect((width() - bar.width()) / 2, 0, bar.width(), height()), bar);
+        const SkinPicture bar = turned(barImage_);
+        bar.draw(painter, QRect((width() - bar.width()) / 2, 0, bar.width(), height()));
     }
     if (hasFocus() && (focusPolicy() & Qt::TabFocus)) {
         painter.setPen(QPen(kFocusColor, 1, Qt::DotLine));

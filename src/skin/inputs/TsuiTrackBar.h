@@ -3,7 +3,8 @@
 #include "UIStyle.h"
 
 #include <QColor>
-#include <QImage>
+#include "skin/SkinPicture.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -57,10 +58,10 @@ public:
     QColor color() const { return color_; }
     void setColor(const QColor &color);
 
-    const QImage &barImage() const { return barImage_; }
-    void setBarImage(const QImage &image);
-    const QImage &sliderImage() const;
-    void setSliderImage(const QImage &image);
+    const SkinPicture &barImage() const { return barImage_; }
+    void setBarImage(const SkinPicture &image);
+    const SkinPicture &sliderImage() const;
+    void setSliderImage(const SkinPicture &image);
 
     bool isDragging() const { return dragging_; }
     // Where the thumb sits, in the control's coordinates.
@@ -101,7 +102,7 @@ private:
     int frequency_ = 1;
     bool transparent_ = false;
     QColor color_;
-    QImage barImage_;
+    SkinPicture barImage_;
     TrackBarThumb *thumb_;
     int lastReported_ = 0;
     bool dragging_ = false;
