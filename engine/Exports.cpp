@@ -1,11 +1,14 @@
-// The nine entry points the program binds by name. Nothing escapes them: every failure becomes -1.
+// The entry points the program binds by name. Nothing escapes them: every failure becomes -1.
 #include "Conversion.h"
 #include "EngineLog.h"
 #include "FrameGrabber.h"
 #include "PictureStore.h"
 #include "Probe.h"
 #include "RunState.h"
+#include "StreamList.h"
 #include "Thumbnail.h"
+
+#include <cstring>
 
 namespace {
 [[gnu::constructor]] void filterLibraryLog()
@@ -120,5 +123,20 @@ int32_t X_Get_Frame_JPEG(MessageTarget *, int32_t, const char *sourcePath, const
                          const char *size, const char *outputPath, int32_t)
 {
     return guarded([&] { return writeThumbnail(sourcePath, second, size, outputPath); });
+}
+
+int32_t X_Get_Stream_List(const char *path, char *buffer, int32_t capacity)
+{
+    return guarded([&] {
+        std::string text;
+        if (listStreams(path, text) < 0 || text.size() > INT32_MAX - 1)
+            return -1;
+        const auto length = static_cast<int32_t>(text.size());
+        if (buffer && capacity > length)
+            std::memcpy(buffer, text.c_str(), text.size() + 1);
+        else if (buffer && capacity > 0)
+            buffer[0] = '\0';
+        return length;
+    });
 }
 }

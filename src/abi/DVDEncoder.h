@@ -59,15 +59,20 @@ DVDENCODER_API int32_t X_Get_Frame_JPEG(MessageTarget *window, int32_t mode, con
 DVDENCODER_API const char *X_Get_Last_Error(void);
 
 /* The sound and subtitle streams of the file at `path`, and the subtitle files beside it that share
- * its base name (name.srt, name.ass, name.ssa, name.vtt, name.LANG.srt, ...). Writes a UTF-8 text
- * into buffer, `capacity` bytes with the final '\0', one line per entry ending in '\n', six fields
- * separated by tabs (tabs and line breaks inside a field are written as blanks):
+ * its base name (name.srt, name.ass, name.ssa, name.vtt, name.LANG.srt, name.LANG.forced.srt, and
+ * name.mkv.srt for name.mkv; extensions in any case; the words between the dots are letters, as
+ * in en, eng or pt-BR, so name.part1.srt is not one). Writes a UTF-8 text into buffer, `capacity`
+ * bytes with the final '\0', one line per entry ending in '\n', six fields separated by tabs (tabs
+ * and line breaks inside a field are written as blanks):
  *   kind      "audio", "subtitle" (a stream in the file) or "file" (a subtitle file beside it)
  *   language  the stream's language tag as written, or for a file the LANG part of its name; ""
  *             when unknown
- *   codec     FFmpeg's codec name: "aac", "ac3", "ass", "subrip", "dvd_subtitle", "hdmv_pgs_subtitle", ...
+ *   codec     FFmpeg's codec name: "aac", "ac3", "ass", "subrip", "dvd_subtitle",
+ *             "hdmv_pgs_subtitle", ...; for a file the one its extension stands for: "subrip",
+ *             "ass" (also .ssa), "webvtt"
  *   channels  the sound's channel count in decimal; "0" for subtitles
- *   flags     letters in any order: d = flagged default, f = forced, b = bitmap subtitles; "" for none
+ *   flags     letters in any order: d = flagged default, f = forced, b = bitmap subtitles; "" for
+ *             none; a file is flagged by the words "default" and "forced" in its name
  *   title     the stream's title tag, "" when none; for a file, its absolute path
  * Order: every sound stream in file order, then every subtitle stream in file order, then the files
  * sorted by name. An entry's id is its position in this list: for a clip with these lists the

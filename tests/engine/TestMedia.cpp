@@ -1,5 +1,7 @@
 #include "TestMedia.h"
 
+#include "TrackMedia.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -160,6 +162,8 @@ const std::map<QString, Recipe> &recipes()
               + lavfi("aevalsrc=sin(300*2*PI*t)|sin(400*2*PI*t)|sin(500*2*PI*t)|0.2*sin(50*2*PI*t)|sin(600*2*PI*t)|"
                       "sin(700*2*PI*t)|sin(800*2*PI*t)|sin(900*2*PI*t):s=96000:c=7.1:d=4")
               + h264Fast() + QStringList{"-c:a", "flac"}, {}}},
+
+        {"tracks.mkv", {tracksRecipe(), {}}},
     };
     return r;
 }

@@ -30,6 +30,8 @@
 // timestamps read as a day later), "real" (4 s of flashes and beeps in RealVideo 2 and RealAudio 1,
 // whose sound packets all carry time 0), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
 // "fps5994" (59.94 frames a second), "uhd" (3840 x 2160), "surround96k" (7.1 FLAC at 96 kHz).
+//
+// Sound tracks and subtitles to choose from: "tracks" (TrackMedia.h).
 QString mediaPath(const QString &kind);
 QStringList conformitySourceKinds();
 
