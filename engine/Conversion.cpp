@@ -270,25 +270,28 @@ int Conversion::takeVideoFrame(AVFrame *frame)
 
 int Conversion::takeAudioFrame(AVFrame *frame)
 {
-    const AVStream *st = input_.context()->streams[audioIndex_];
-    int64_t pts = frame->best_effort_timestamp;
-    if (pts == AV_NOPTS_VALUE)
-        pts = nextAudioPts_ == AV_NOPTS_VALUE ? 0 : nextAudioPts_;
-    else
-        pts -= audioOffset_;
-    nextAudioPts_ = pts + av_rescale_q(frame->nb_samples, AVRational{1, frame->sample_rate}, st->time_base);
-    if (s_.lengthSeconds > 0 && pts * av_q2d(st->time_base) >= s_.lengthSeconds) {
+    const AVRational timeBase = input_.context()->streams[audioIndex_]->time_base;
+    // Sound whose timestamps stand still (RealMedia's packets may all carry 0) goes on where the
+    // frame before it ended, like sound without any.
+    const int64_t stamp = frame->best_effort_timestamp;
+    int64_t pts = 0;
+    if (stamp != AV_NOPTS_VALUE && stamp != lastAudioStamp_) {
+        pts = stamp - audioOffset_;
+        nextAudioUs_ = av_rescale_q(pts, timeBase, AV_TIME_BASE_Q);
+    } else if (nextAudioUs_ != AV_NOPTS_VALUE) {
+        pts = av_rescale_q(nextAudioUs_, AV_TIME_BASE_Q, timeBase);
+    } else {
+        nextAudioUs_ = 0;
+    }
+    lastAudioStamp_ = stamp;
+    if (frame->sample_rate > 0)
+        nextAudioUs_ += av_rescale(frame->nb_samples, AV_TIME_BASE, frame->sample_rate);
+    if (s_.lengthSeconds > 0 && pts * av_q2d(timeBase) >= s_.lengthSeconds) {
         audioInputDone_ = true;
         return 0;
     }
     frame->pts = pts;
-    if (!audioChain_.built()) {
-        int ret = audioChain_.build(frame, st->time_base, true, audioChain(s_));
-        if (ret < 0)
-            return fail(kFilteringSound, s_.sourcePath, ret);
-        audioChain_.setFrameSize(kAacFrameSamples);
-    }
-    int ret = audioChain_.push(frame);
+    int ret = sound_.push(frame, timeBase);
     if (ret == AVERROR_EOF) {
         audioInputDone_ = true;
         ret = 0;
@@ -300,7 +303,7 @@ int Conversion::pullAudio()
 {
     for (;;) {
         FramePtr frame = makeFrame();
-        int ret = audioChain_.pull(frame.get());
+        int ret = sound_.pull(frame.get());
         if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
             return 0;
         if (ret < 0)
@@ -319,8 +322,9 @@ int Conversion::finishReading(bool stopped)
         if (audioIndex_ >= 0 && !audioInputDone_ && (ret = decodeAudio(nullptr)) < 0)
             return ret;
     }
-    if (audioChain_.built()) {
-        if ((ret = audioChain_.close(nextAudioPts_)) < 0 && ret != AVERROR_EOF)
+    if (nextAudioUs_ != AV_NOPTS_VALUE) {
+        const AVRational timeBase = input_.context()->streams[audioIndex_]->time_base;
+        if ((ret = sound_.close(av_rescale_q(nextAudioUs_, AV_TIME_BASE_Q, timeBase))) < 0)
             return fail(kFilteringSound, s_.sourcePath, ret);
         if ((ret = pullAudio()) < 0)
             return ret;
@@ -419,6 +423,16 @@ int Conversion::releaseAudio(bool last)
         pendingAudio_.push_back(std::move(frame));
     const int64_t limit = videoEndSample();
     while (!pendingAudio_.empty()) {
+        // Only the sound's very last piece is short. The encoder takes a short piece only last, and
+        // silence may follow where the sound ends before the picture: it is filled up.
+        if (pendingAudio_.front()->nb_samples < kAacFrameSamples) {
+            FramePtr whole = silence(kAacFrameSamples);
+            const AVFrame *piece = pendingAudio_.front().get();
+            if (!whole || av_samples_copy(whole->extended_data, piece->extended_data, 0, 0, piece->nb_samples, 2,
+                                          AV_SAMPLE_FMT_FLTP) < 0)
+                return fail(kEncoding, s_.outputPath, AVERROR(ENOMEM));
+            pendingAudio_.front() = std::move(whole);
+        }
         AVFrame *frame = pendingAudio_.front().get();
         if (samplesEncoded_ + frame->nb_samples > limit) {
             if (!last)
@@ -474,6 +488,19 @@ int Conversion::writePackets(Encoder &encoder, int stream)
     }
 }
 
+FramePtr Conversion::silence(int samples) const
+{
+    FramePtr frame = makeFrame();
+    frame->nb_samples = samples;
+    frame->format = AV_SAMPLE_FMT_FLTP;
+    frame->sample_rate = s_.sampleRate;
+    const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    if (av_channel_layout_copy(&frame->ch_layout, &stereo) < 0 || av_frame_get_buffer(frame.get(), 0) < 0
+        || av_samples_set_silence(frame->extended_data, 0, samples, 2, AV_SAMPLE_FMT_FLTP) < 0)
+        return nullptr;
+    return frame;
+}
+
 // Whole encoder frames of silence up to `untilSample`; the last call ends on it exactly.
 int Conversion::fillSilence(int64_t untilSample, bool last)
 {
@@ -481,18 +508,8 @@ int Conversion::fillSilence(int64_t untilSample, bool last)
         const int64_t missing = untilSample - samplesEncoded_;
         if (!last && missing < kAacFrameSamples)
             return 0;
-        FramePtr silence = makeFrame();
-        silence->nb_samples = static_cast<int>(std::min<int64_t>(missing, kAacFrameSamples));
-        silence->format = AV_SAMPLE_FMT_FLTP;
-        silence->sample_rate = s_.sampleRate;
-        const AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-        int ret = av_channel_layout_copy(&silence->ch_layout, &stereo);
-        if (ret >= 0)
-            ret = av_frame_get_buffer(silence.get(), 0);
-        if (ret >= 0)
-            ret = av_samples_set_silence(silence->extended_data, 0, silence->nb_samples, 2, AV_SAMPLE_FMT_FLTP);
-        if (ret >= 0)
-            ret = encodeAudio(silence.get());
+        FramePtr frame = silence(static_cast<int>(std::min<int64_t>(missing, kAacFrameSamples)));
+        const int ret = frame ? encodeAudio(frame.get()) : fail(kEncoding, s_.outputPath, AVERROR(ENOMEM));
         if (ret < 0)
             return ret;
     }
@@ -501,7 +518,10 @@ int Conversion::fillSilence(int64_t untilSample, bool last)
 
 int Conversion::finishEncoding()
 {
-    int ret = audioIndex_ < 0 ? fillSilence(videoEndSample(), true) : releaseAudio(true);
+    // Sound that ends before the picture is made up with silence.
+    int ret = audioIndex_ < 0 ? 0 : releaseAudio(true);
+    if (ret >= 0)
+        ret = fillSilence(videoEndSample(), true);
     if (ret < 0)
         return ret;
     if ((ret = videoEncoder_.send(nullptr)) < 0 || (ret = audioEncoder_.send(nullptr)) < 0)

@@ -12,6 +12,7 @@
 #include "IoWatch.h"
 #include "PspMuxer.h"
 #include "RunState.h"
+#include "SoundChain.h"
 #include "StreamDecoder.h"
 #include "DVDEncoder.h"
 
@@ -56,6 +57,7 @@ private:
     int encodeVideo(AVFrame *frame);
     int encodeAudio(AVFrame *frame);
     int writePackets(Encoder &encoder, int stream);
+    FramePtr silence(int samples) const;
     int fillSilence(int64_t untilSample, bool last);
     int releaseAudio(bool last);
     int64_t videoEndSample() const;
@@ -69,7 +71,8 @@ private:
     InputFile input_;
     int audioIndex_ = -1;
     StreamDecoder videoDecoder_, audioDecoder_;
-    FilterChain videoChain_, audioChain_;
+    FilterChain videoChain_;
+    SoundChain sound_{s_};
     Encoder videoEncoder_, audioEncoder_;
     PspMuxer muxer_;
     int videoOut_ = -1, audioOut_ = -1;
@@ -86,7 +89,11 @@ private:
 
     // Reading.
     int64_t videoOffset_ = 0, audioOffset_ = 0; // the clip start, in each stream's time base
-    int64_t lastVideoPts_ = AV_NOPTS_VALUE, nextAudioPts_ = AV_NOPTS_VALUE;
+    int64_t lastVideoPts_ = AV_NOPTS_VALUE;
+    // Where the sound read so far ends, since the clip start, in AV_TIME_BASE units: sound without
+    // usable timestamps goes on from here, and counting finely keeps it from drifting.
+    int64_t nextAudioUs_ = AV_NOPTS_VALUE;
+    int64_t lastAudioStamp_ = AV_NOPTS_VALUE; // as the decoder gave it
     bool videoInputDone_ = false, audioInputDone_ = false;
     FramePtr decoded_ = makeFrame();
     PacketPtr packet_ = makePacket();

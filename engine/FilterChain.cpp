@@ -70,18 +70,6 @@ std::string videoChain(const ConversionSettings &s, const PictureSource &source)
     return chain;
 }
 
-std::string audioChain(const ConversionSettings &s)
-{
-    std::string chain = "atrim=start=0";
-    if (s.lengthSeconds > 0)
-        chain += ":end=" + std::to_string(s.lengthSeconds);
-    chain += ",aresample=" + std::to_string(s.sampleRate) + ":async=1:first_pts=0";
-    chain += ",aformat=sample_fmts=fltp:channel_layouts=stereo";
-    if (s.volumeDb > 0)
-        chain += ",volume=" + std::to_string(s.volumeDb) + "dB";
-    return chain;
-}
-
 int FilterChain::build(const AVFrame *frame, AVRational timeBase, bool audio, const std::string &chain)
 {
     graph_.reset(avfilter_graph_alloc());

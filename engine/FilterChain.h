@@ -1,4 +1,4 @@
-// A filter graph from one buffer source to one sink, and the chains the conversion runs.
+// A filter graph from one buffer source to one sink, and the picture's chain the conversion runs.
 #pragma once
 
 #include "ConversionSettings.h"
@@ -48,5 +48,3 @@ struct PictureSource {
 // upright, the constant frame rate from the clip start on, centring on black at the resolution,
 // square pixels.
 std::string videoChain(const ConversionSettings &s, const PictureSource &source);
-// Trimming to the range, resampling with gaps filled from the clip start, stereo down-mix, gain.
-std::string audioChain(const ConversionSettings &s);

@@ -8,6 +8,7 @@
 #include "ConversionSettings.h"
 #include "EncoderOptions.h"
 #include "FilterChain.h"
+#include "SoundChain.h"
 #include "abi/EngineEntryPoints.h"
 
 #include <algorithm>
@@ -142,7 +143,8 @@ std::vector<std::string> toolCommand(const ConversionSettings &s)
 {
     std::vector<std::string> args{"ffmpeg", "-nostdin", "-v", "error", "-y", "-i", s.sourcePath, "-map",
                                   "0:v:0", "-map", "0:a:0", "-vf", videoChain(s, kSourcePictures), "-af",
-                                  audioChain(s), "-fps_mode", "passthrough", "-c:v", videoEncoderName(s)};
+                                  soundConverterChain(s) + "," + soundTimingChain(s), "-fps_mode", "passthrough",
+                                  "-c:v", videoEncoderName(s)};
     for (const auto &[key, value] : videoEncoderOptions(s))
         args.insert(args.end(), {"-" + key + ":v", value});
     args.insert(args.end(), {"-c:a", "aac"});

@@ -64,3 +64,36 @@ TEST(EngineSources, TurnedPhoneVideoComesOutUprightEverywhere)
         EXPECT_EQ(pspViolations(r.output, e), QStringList());
     }
 }
+
+// Every beep of the source is heard within one output frame of its white frame: with a trim start,
+// with sound that starts late, at a variable frame rate, across a sound that turns from stereo to
+// 5.1, and with sound whose timestamps all say 0.
+TEST(EngineSources, EveryFlashAndBeepStayWithinOneFrameOfEachOther)
+{
+    const struct {
+        const char *kind, *start, *length;
+        int flashes, beeps;
+    } cases[] = {
+        {"sync", "0", "0", 6, 6},    {"sync", "1", "4", 4, 4},   {"synclate", "0", "0", 6, 4},
+        {"syncvfr", "0", "0", 6, 6}, {"switch", "0", "0", 4, 4}, {"real", "0", "0", 4, 4},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " from " << c.start);
+        ConversionRequest r;
+        r.source = mediaPath(c.kind);
+        r.output = dir.filePath(QString(c.kind) + c.start + ".MP4");
+        r.start = c.start;
+        r.length = c.length;
+        ASSERT_EQ(convert(r), 0);
+        const std::vector<double> flashes = flashTimes(r.output), beeps = beepTimes(r.output);
+        EXPECT_EQ(flashes.size(), size_t(c.flashes));
+        EXPECT_EQ(beeps.size(), size_t(c.beeps));
+        for (double beep : beeps) {
+            double nearest = 1e9;
+            for (double flash : flashes)
+                nearest = std::min(nearest, std::abs(flash - beep));
+            EXPECT_LE(nearest, 1001.0 / 30000) << "beep at " << beep << " s";
+        }
+    }
+}

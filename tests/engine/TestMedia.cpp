@@ -142,6 +142,8 @@ const std::map<QString, Recipe> &recipes()
               + QStringList{"-c:a", "mp2", "-output_ts_offset", "100"}, {}}},
         {"joined.ts", {{}, {"recording", "recording"}}},
         {"joinedwrap.ts", {{}, {"recordinglate", "recording"}}},
+        {"shortsound.mkv",
+         {flashes(4) + beeps(2, 48000, "stereo", 2) + h264Fast() + QStringList{"-c:a", "aac"}, {}}},
         {"real.rm",
          {flashes(4) + beeps(4, 8000, "mono", 1)
               + QStringList{"-c:v", "rv20", "-b:v", "200k", "-c:a", "real_144"}, {}}},
@@ -301,4 +303,42 @@ QByteArray fileBytes(const QString &file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::vector<double> flashTimes(const QString &file)
+{
+    const double rate = numberOf(streamOf(probeJson(file), 0), "avg_frame_rate");
+    const ToolResult r = runTool("ffmpeg", {"-v", "error", "-i", file, "-map", "0:v", "-vf", "scale=16:12,format=gray",
+                                            "-f", "rawvideo", "-"});
+    constexpr int kPixels = 16 * 12;
+    std::vector<double> times;
+    bool white = false;
+    for (qsizetype frame = 0; rate > 0 && (frame + 1) * kPixels <= r.output.size(); ++frame) {
+        int sum = 0;
+        for (int i = 0; i < kPixels; ++i)
+            sum += uint8_t(r.output[frame * kPixels + i]);
+        if (sum / kPixels > 128 && !white)
+            times.push_back(frame / rate);
+        white = sum / kPixels > 128;
+    }
+    return times;
+}
+
+std::vector<double> beepTimes(const QString &file)
+{
+    constexpr int kRate = 48000;
+    const ToolResult r = runTool("ffmpeg", {"-v", "error", "-i", file, "-map", "0:a", "-ac", "1", "-ar",
+                                            QString::number(kRate), "-f", "s16le", "-"});
+    const auto *samples = reinterpret_cast<const int16_t *>(r.output.constData());
+    const qsizetype count = r.output.size() / 2;
+    std::vector<double> times;
+    qsizetype quietSince = -kRate;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (std::abs(samples[i]) < 3000)
+            continue;
+        if (i - quietSince >= kRate / 2)
+            times.push_back(double(i) / kRate);
+        quietSince = i;
+    }
+    return times;
 }

@@ -28,7 +28,7 @@
 // recordings of flashes and beeps joined with cat, the second's timestamps starting again),
 // "joinedwrap" (the same with the first recorded late in the 33-bit clock, so the second's
 // timestamps read as a day later), "real" (4 s of flashes and beeps in RealVideo 2 and RealAudio 1,
-// whose sound packets all carry time 0), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
+// whose sound packets all carry time 0), "shortsound" (4 s of flashes with 2 s of beeps), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
 // "fps5994" (59.94 frames a second), "uhd" (3840 x 2160), "surround96k" (7.1 FLAC at 96 kHz).
 //
 // Sound tracks and subtitles to choose from: "tracks" (TrackMedia.h).
@@ -49,3 +49,8 @@ std::vector<uint8_t> grayFromBgr(const uint8_t *bgr, int count);
 double meanAbsDiff(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b);
 
 QByteArray fileBytes(const QString &file);
+
+// Seconds from the start of a file's picture at which white frames begin (at a constant frame
+// rate), and of its sound at which a beep sets in after at least half a second of quiet.
+std::vector<double> flashTimes(const QString &file);
+std::vector<double> beepTimes(const QString &file);
