@@ -7,14 +7,14 @@
 
 namespace {
 
-QString StreamText(const std::optional<QStringList> &streams, int index, bool nameOnly)
+// An entry's name: what comes before its id.
+QString StreamText(const std::optional<QStringList> &streams, int index)
 {
     if (!streams || index < 0)
         return QStringLiteral("Unkonwn");
     if (index >= streams->size())
         return QStringLiteral("Disable");
-    const QString &entry = streams->at(index);
-    return nameOnly ? entry.section(QLatin1Char('#'), 0, 0) : entry;
+    return streams->at(index).section(QLatin1Char('#'), 0, 0);
 }
 
 } // namespace
@@ -92,7 +92,7 @@ void TVideoInfo::SetAudioIndex(int index)
 {
     Modify([&] {
         audioIndex_ = index;
-        audioText_ = StreamText(audioStreams_, index, true);
+        audioText_ = StreamText(audioStreams_, index);
     });
 }
 
@@ -100,7 +100,7 @@ void TVideoInfo::SetSubtitleIndex(int index)
 {
     Modify([&] {
         subtitleIndex_ = index;
-        subtitleText_ = StreamText(subtitleStreams_, index, false);
+        subtitleText_ = StreamText(subtitleStreams_, index);
     });
 }
 
@@ -109,7 +109,7 @@ void TVideoInfo::SetAudioStreams(std::optional<QStringList> streams)
     Modify([&] {
         audioStreams_ = std::move(streams);
         if (!audioText_.isNull())
-            audioText_ = StreamText(audioStreams_, audioIndex_, true);
+            audioText_ = StreamText(audioStreams_, audioIndex_);
     });
 }
 
@@ -118,7 +118,7 @@ void TVideoInfo::SetSubtitleStreams(std::optional<QStringList> streams)
     Modify([&] {
         subtitleStreams_ = std::move(streams);
         if (!subtitleText_.isNull())
-            subtitleText_ = StreamText(subtitleStreams_, subtitleIndex_, false);
+            subtitleText_ = StreamText(subtitleStreams_, subtitleIndex_);
     });
 }
 

@@ -55,18 +55,22 @@ TEST(ClipParameters, StreamTexts)
     for (const auto &c : audioCases)
         EXPECT_EQ(AudioStreamText(c.streams, c.index), QLatin1String(c.expected)) << c.index;
 
-    const QStringList subtitles{QStringLiteral("English"), QStringLiteral("French")};
+    // A subtitle entry gives its id, as a sound entry does; a file named by path goes as that path.
+    const QStringList subtitles{QStringLiteral("English ASS#002"), QStringLiteral("SRT file#004")};
+    const QString file = QStringLiteral("/films/extra subtitles.srt");
     const struct {
         std::optional<QStringList> streams;
         int index;
+        QString file;
         const char *expected;
     } subtitleCases[] = {
-        {std::nullopt, 0, "-1"}, {subtitles, 0, "0"}, {subtitles, 1, "1"},
-        {subtitles, 2, "-1"},  // "Disable"
-        {subtitles, -1, "0"},   {QStringList(), 0, "-1"},
+        {std::nullopt, 0, {}, "-1"}, {subtitles, 0, {}, "002"}, {subtitles, 1, {}, "004"},
+        {subtitles, 2, {}, "-1"},  // "Disable"
+        {subtitles, -1, {}, "002"}, {QStringList(), 0, {}, "-1"},
+        {subtitles, 2, file, "/films/extra subtitles.srt"}, {std::nullopt, 0, file, "/films/extra subtitles.srt"},
     };
     for (const auto &c : subtitleCases)
-        EXPECT_EQ(SubtitleStreamText(c.streams, c.index), QLatin1String(c.expected)) << c.index;
+        EXPECT_EQ(SubtitleStreamText(c.streams, c.index, c.file), QLatin1String(c.expected)) << c.index;
 }
 
 TEST(ClipParameters, PlanHandsTheEngineEveryTextInItsPlace)

@@ -109,7 +109,7 @@ TEST(CoreClip, VideoSizeSetsAspectIndexRatioAndText)
 TEST(CoreClip, StreamTextsForEveryIndex)
 {
     const QStringList audio = {QStringLiteral("English#0x1"), QStringLiteral("Deutsch#0x2#extra")};
-    const QStringList subtitles = {QStringLiteral("English"), QStringLiteral("Fran#cais")};
+    const QStringList subtitles = {QStringLiteral("English#002"), QStringLiteral("Francais#003#extra")};
     const struct {
         bool withStreams;
         int index;
@@ -118,7 +118,7 @@ TEST(CoreClip, StreamTextsForEveryIndex)
     } cases[] = {
         {false, 0, "Unkonwn", "Unkonwn"}, {false, -1, "Unkonwn", "Unkonwn"},
         {true, -1, "Unkonwn", "Unkonwn"}, {true, 0, "English", "English"},
-        {true, 1, "Deutsch", "Fran#cais"}, {true, 2, "Disable", "Disable"},
+        {true, 1, "Deutsch", "Francais"}, {true, 2, "Disable", "Disable"},
         {true, 99, "Disable", "Disable"},
     };
     for (const auto &c : cases) {

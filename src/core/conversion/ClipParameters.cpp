@@ -9,6 +9,13 @@ constexpr int TitleLength = 30;
 constexpr int EndSlack = 2;        // seconds before the source's end that count as its end
 constexpr int ThumbnailOffset = 10;
 
+// The id of an entry: the three characters after its first "#", its first three without one.
+QString EntryId(const QString &entry)
+{
+    const qsizetype hash = entry.indexOf(u'#');
+    return hash < 0 ? entry.left(3) : entry.mid(hash + 1, 3);
+}
+
 } // namespace
 
 QString TitleOfSource(const QString &sourcePath)
@@ -34,18 +41,16 @@ QString AudioStreamText(const std::optional<QStringList> &streams, int index)
 {
     if (!streams || index < 0 || index >= streams->size())
         return QStringLiteral("0");
-    const QString &entry = streams->at(index);
-    const qsizetype hash = entry.indexOf(u'#');
-    return hash < 0 ? entry.left(3) : entry.mid(hash + 1, 3);
+    return EntryId(streams->at(index));
 }
 
-QString SubtitleStreamText(const std::optional<QStringList> &streams, int index)
+QString SubtitleStreamText(const std::optional<QStringList> &streams, int index, const QString &file)
 {
+    if (!file.isEmpty())
+        return file;
     if (!streams || index >= streams->size())
         return QStringLiteral("-1");
-    if (index < 0)
-        return QStringLiteral("0");
-    return QString::number(index);
+    return EntryId(streams->at(qMax(0, index)));
 }
 
 ClipPlan PlanClip(const ClipJob &clip, const RunSettings &settings, const QString &outputFolder, int minDuration)
@@ -71,7 +76,7 @@ ClipPlan PlanClip(const ClipJob &clip, const RunSettings &settings, const QStrin
     p[Title] = clip.title.isEmpty() ? TitleOfSource(clip.sourcePath) : clip.title.left(TitleLength);
     p[FrameRate] = settings.frameRate;
     p[AudioStream] = AudioStreamText(clip.audioStreams, clip.audioIndex);
-    p[SubtitleStream] = SubtitleStreamText(clip.subtitleStreams, clip.subtitleIndex);
+    p[SubtitleStream] = SubtitleStreamText(clip.subtitleStreams, clip.subtitleIndex, clip.subtitleFile);
     p[OutputPath] = outputFolder + clip.outputName;
     p[Volume] = settings.volume;
     p[Length] = QString::number(plan.length);

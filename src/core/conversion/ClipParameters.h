@@ -41,5 +41,6 @@ int EngineLength(int startTime, int endTime, int duration, int minDuration);
 QString AudioStreamText(const std::optional<QStringList> &streams, int index);
 
 // The engine's subtitle stream: "-1" (none) without entries or at an index past them (which is
-// "Disable"), "0" for a negative index, else the index.
-QString SubtitleStreamText(const std::optional<QStringList> &streams, int index);
+// "Disable"), else the id of the entry (the first one for a negative index) as for the sound;
+// `file`, a subtitle file chosen by path, when not empty.
+QString SubtitleStreamText(const std::optional<QStringList> &streams, int index, const QString &file = {});

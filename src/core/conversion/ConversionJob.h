@@ -24,6 +24,7 @@ struct ClipJob {
     std::optional<QStringList> subtitleStreams;
     int audioIndex = 0;
     int subtitleIndex = 0;
+    QString subtitleFile;  // a subtitle file chosen by its absolute path; burnt in instead of the entry
     QString outputName;  // "MAQ70001.MP4"
     QString title;       // the PSP title; empty: the source's file name
     int position = 0;    // in the clip list when the run started

@@ -19,6 +19,25 @@ std::optional<EngineFileInfo> ProbeSource(EngineLibrary &engine, const QString &
     return info;
 }
 
+std::optional<SourceStreams> ProbeStreams(EngineLibrary &engine, const QString &path)
+{
+    if (!engine.X_Get_Stream_List)
+        return std::nullopt;
+    const QByteArray encodedPath = QFile::encodeName(path);
+    QByteArray buffer(4096, '\0');
+    // A list longer than the buffer is asked for again at its length; it may still grow in
+    // between (a subtitle file put beside the source), so not forever.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int32_t length = engine.X_Get_Stream_List(encodedPath.constData(), buffer.data(), int32_t(buffer.size()));
+        if (length < 0)
+            return std::nullopt;
+        if (length < buffer.size())
+            return ParseStreamList(QString::fromUtf8(buffer.constData(), length));
+        buffer.resize(qsizetype(length) + 1);
+    }
+    return std::nullopt;
+}
+
 std::unique_ptr<TVideoInfo> ClipOfSource(const QString &path, const EngineFileInfo &info)
 {
     auto clip = std::make_unique<TVideoInfo>();
