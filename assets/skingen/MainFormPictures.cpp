@@ -53,9 +53,10 @@ void drawPreviewArea(QPainter &p)
     drawGroup(p, QRect(pane.left() - 6, L::Snapshoot.top() - 3, pane.width() + 12, L::Panel_Intro.bottom() - L::Snapshoot.top() + 3));
 }
 
-void drawTrimAndOutputRow(QPainter &p)
+void drawTrimOutputAndStreamRows(QPainter &p)
 {
-    for (const QRect &field : {L::suiEdit_Start, L::suiEdit_Stop, L::suiEdit_OutputFolder})
+    for (const QRect &field : {L::suiEdit_Start, L::suiEdit_Stop, L::suiEdit_OutputFolder, L::suiComboBox_Audio,
+                               L::suiComboBox_Subtitle})
         drawFieldFrame(p, field);
 }
 
@@ -86,7 +87,7 @@ QImage mainSkin(const QImage &plain)
              Qt::AlignLeft | Qt::AlignVCenter);
     drawPreviewArea(p);
     drawListArea(p);
-    drawTrimAndOutputRow(p);
+    drawTrimOutputAndStreamRows(p);
     drawSettingsArea(p);
     return skin;
 }

@@ -38,6 +38,7 @@ int main(int argc, char **argv)
             OptionForm = new TOptionForm;
             ProcessForm = new TProcessForm;
             MainForm->SetOptionsSaver([] { return OptionForm->SaveOptions(); });
+            MainForm->SetTrackLanguages([] { return OptionForm->DefaultTrackLanguages(); });
             MainForm->setWindowTitle(ProductName);
         },
         prompts);

@@ -22,6 +22,7 @@
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPalette.h"
 #include "skin/art/SkinPictureNames.h"
+#include "skin/inputs/SkinnedFields.h"
 #include "skin/inputs/TsuiComboBox.h"
 #include "skin/inputs/TsuiEdit.h"
 #include "skin/inputs/TsuiMaskEdit.h"
@@ -152,11 +153,9 @@ void TMainForm::CreateTimesAndOutputFolder()
 void TMainForm::CreateStreamSelectors()
 {
     Label_Audio = newLabel(this, QStringLiteral("Audio :"), L::Label_Audio);
-    suiComboBox_Audio = new TsuiComboBox(this);
-    suiComboBox_Audio->setGeometry(L::suiComboBox_Audio);
+    suiComboBox_Audio = newDropDown(this, L::suiComboBox_Audio, SkinPalette::MainField, SkinPalette::DropDownButton);
     Label_Subtitle = newLabel(this, QStringLiteral("Subtitle :"), L::Label_Subtitle);
-    suiComboBox_Subtitle = new TsuiComboBox(this);
-    suiComboBox_Subtitle->setGeometry(L::suiComboBox_Subtitle);
+    suiComboBox_Subtitle = newDropDown(this, L::suiComboBox_Subtitle, SkinPalette::MainField, SkinPalette::DropDownButton);
 }
 
 void TMainForm::CreateIntro()
@@ -294,6 +293,11 @@ void TMainForm::suiImageButton_BrowseClick()
     g_s_OutputFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     SaveOptions();
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
+}
+
+void TMainForm::SetTrackLanguages(std::function<TrackLanguages()> languages)
+{
+    clipListPart_->SetTrackLanguages(std::move(languages));
 }
 
 bool TMainForm::SaveOptions()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ClipList.h"
+#include "core/streams/TrackChoice.h"
 #include "platform/WindowMessage.h"
 #include "platform/volumes/SystemVolumes.h"
 
@@ -100,6 +101,9 @@ public:
     // Writes the options (close button, output folder chosen); false when the write failed and
     // was reported. main() connects it to the options store.
     void SetOptionsSaver(std::function<bool()> saver) { optionsSaver_ = std::move(saver); }
+    // The default languages by which a new clip's sound and subtitles are chosen; main() connects
+    // it to the options.
+    void SetTrackLanguages(std::function<TrackLanguages()> languages);
 
     void suiImageButton_CloseClick();
     void suiImageButton_MinClick();

@@ -73,7 +73,6 @@ void TOptionForm::buildWindow()
     suiImageButton_Output = newImageButton(this, N::TabOutput, L::TabOutput);
     suiImageButton_Input = newImageButton(this, N::TabInput, L::TabInput);
     suiImageButton_System = newImageButton(this, N::TabSystem, L::TabSystem);
-    suiImageButton_Input->hide();
     suiImageButton_System->hide();
 
     suiImagePanel_Output = page(this, L::PageOutput);
@@ -197,19 +196,24 @@ void TOptionForm::FormShow()
 
 void TOptionForm::LoadOptions()
 {
-    const LanguageChoices languages = optionsFile_.LoadOptions();
+    languages_ = optionsFile_.LoadOptions();
     const auto selectPosition = [](TsuiComboBox *list, int position) {
         list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
     };
-    selectPosition(suiComboBox_AudLang, languages.audio);
-    selectPosition(suiComboBox_SubLang, languages.subtitle);
+    selectPosition(suiComboBox_AudLang, languages_.audio);
+    selectPosition(suiComboBox_SubLang, languages_.subtitle);
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
+}
+
+TrackLanguages TOptionForm::DefaultTrackLanguages() const
+{
+    return TrackLanguagesOf(languages_);
 }
 
 bool TOptionForm::SaveOptions()
 {
     try {
-        optionsFile_.SaveOptions({suiComboBox_AudLang->currentIndex(), suiComboBox_SubLang->currentIndex()});
+        optionsFile_.SaveOptions(languages_);
         return true;
     } catch (const IniWriteError &error) {
         Prompts::Current().Error(QString::fromLocal8Bit(error.what()));
@@ -277,6 +281,10 @@ void TOptionForm::suiImageButton_BrowseClick()
 void TOptionForm::suiImageButton_OKClick()
 {
     Changed = true;
+    const LanguageChoices stored = languages_;
+    languages_ = {suiComboBox_AudLang->currentIndex(), suiComboBox_SubLang->currentIndex()};
     if (SaveOptions())
         accept();
+    else
+        languages_ = stored;
 }

@@ -3,6 +3,7 @@
 #include "core/profiles/OptionsFile.h"
 #include "core/profiles/ProfileFiles.h"
 #include "core/profiles/ProfileWindow.h"
+#include "core/streams/TrackChoice.h"
 
 #include <QDialog>
 
@@ -30,8 +31,11 @@ public:
     bool Changed = false;
 
     void LoadOptions();
-    // Writes the four saved keys; a failed write is reported and gives false.
+    // Writes the four saved keys, with the default languages as last loaded or confirmed with OK
+    // (never a choice the user cancelled); a failed write is reported and gives false.
     bool SaveOptions();
+    // The default languages new clips choose their sound and subtitles by.
+    TrackLanguages DefaultTrackLanguages() const;
     // The folder chooser behind both Browse buttons: stores the chosen folder in g_s_OutputFolder
     // and saves the options. False when the user cancelled.
     bool ChooseOutputFolder();
@@ -96,4 +100,5 @@ private:
     ProfileFiles profileFiles_;
     OptionsFile optionsFile_;
     std::unique_ptr<ProfileControls> controls_;
+    LanguageChoices languages_;  // as stored
 };

@@ -52,7 +52,9 @@ TEST_F(OptionFormTest, OpensOnTheOutputPageWithTheDefaultProfileEveryTime)
     EXPECT_TRUE(dialog.suiImagePanel_Output->isVisible());
     EXPECT_FALSE(dialog.suiImagePanel_Input->isVisible());
     EXPECT_FALSE(dialog.suiImageButton_Output->isEnabled());
-    EXPECT_FALSE(dialog.suiImageButton_Input->isVisible());
+    EXPECT_TRUE(dialog.suiImageButton_Input->isVisible());
+    EXPECT_TRUE(dialog.suiImageButton_Input->isEnabled());
+    EXPECT_FALSE(dialog.suiImageButton_System->isVisible());
     EXPECT_EQ(dialog.suiEdit_ProfileName->text(), DefaultProfile);
     EXPECT_EQ(dialog.suiComboBox_VideoFormat->currentText(), QStringLiteral("h264"));
     EXPECT_EQ(dialog.suiComboBox_Resolution->currentText(), QStringLiteral("480:272"));
@@ -98,6 +100,41 @@ TEST_F(OptionFormTest, OkWritesTheFourKeysAndCancelOrCloseWriteNothing)
     EXPECT_EQ(saved.readString("Option", "OutputFolder", ""), home() + "/OrvoOutput/PSP/");
     EXPECT_EQ(saved.readString("Option", "OutputSerialNumber", ""), QStringLiteral("7"));
     EXPECT_EQ(saved.readString("Option", "MinDuration", ""), QStringLiteral("-1"));
+}
+
+// The Input tab shows the default languages and the output folder; a language choice that was
+// cancelled is not written by a later save (the main window's Browse or close), nor used.
+TEST_F(OptionFormTest, TheInputTabShowsTheLanguagesAndACancelledChoiceIsNeverSaved)
+{
+    TOptionForm &dialog = shown();
+    QTest::mouseClick(dialog.suiImageButton_Input, Qt::LeftButton);
+    EXPECT_TRUE(dialog.suiImagePanel_Input->isVisible());
+    EXPECT_FALSE(dialog.suiImagePanel_Output->isVisible());
+    EXPECT_FALSE(dialog.suiImageButton_Input->isEnabled());
+    EXPECT_TRUE(dialog.suiImageButton_Output->isEnabled());
+    EXPECT_TRUE(dialog.suiComboBox_AudLang->isVisible());
+    EXPECT_TRUE(dialog.suiComboBox_SubLang->isVisible());
+    EXPECT_EQ(dialog.suiEdit_OutputFolder->text(), g_s_OutputFolder);
+
+    pick(dialog.suiComboBox_AudLang, 5);
+    pick(dialog.suiComboBox_SubLang, 3);
+    QTest::mouseClick(dialog.suiImageButton_Cancel, Qt::LeftButton);
+    EXPECT_TRUE(dialog.SaveOptions());
+    const auto stored = [&](const char *key) { return IniFile(app() + "Option.ini").readString("Option", key, ""); };
+    EXPECT_EQ(stored("DefaultAudio"), QStringLiteral("1"));
+    EXPECT_EQ(stored("DefaultSubtitle"), QStringLiteral("1"));
+    EXPECT_EQ(dialog.DefaultTrackLanguages().sound, QStringLiteral("en"));
+
+    dialog.show();
+    QTest::mouseClick(dialog.suiImageButton_Input, Qt::LeftButton);
+    EXPECT_EQ(dialog.suiComboBox_AudLang->currentText(), QStringLiteral("English"));
+    pick(dialog.suiComboBox_AudLang, 5);
+    pick(dialog.suiComboBox_SubLang, 3);
+    QTest::mouseClick(dialog.suiImageButton_OK, Qt::LeftButton);
+    EXPECT_EQ(stored("DefaultAudio"), QStringLiteral("5"));
+    EXPECT_EQ(stored("DefaultSubtitle"), QStringLiteral("3"));
+    EXPECT_EQ(dialog.DefaultTrackLanguages().sound, QStringLiteral("ja"));
+    EXPECT_EQ(dialog.DefaultTrackLanguages().subtitles, QStringLiteral("fr"));
 }
 
 TEST_F(OptionFormTest, ShowingNeverLowersTheSerialNumberARunAdvanced)
@@ -206,7 +243,8 @@ TEST_F(OptionFormTest, BrowseChoosesAndStoresTheOutputFolder)
     const QString chosen = dir.path() + "/Movies";
     QDir().mkpath(chosen);
     prompts.QueueFolder(chosen);
-    dialog.suiImagePanel_Input->show();
+    QTest::mouseClick(dialog.suiImageButton_Input, Qt::LeftButton);
+    ASSERT_TRUE(dialog.suiImageButton_Browse->isVisible());
     QTest::mouseClick(dialog.suiImageButton_Browse, Qt::LeftButton);
     EXPECT_EQ(prompts.TextsOf(Kind::ChooseFolder), QStringList({"Please select Output Folder:"}));
     EXPECT_EQ(dialog.suiEdit_OutputFolder->text(), chosen + "/");

@@ -222,4 +222,17 @@ TEST_F(SettingsPanelTest, OptionsDialogReloadsOnlyAfterAChange)
     });
     EXPECT_EQ(p.suiComboBox_Profile->count(), 5);
     EXPECT_TRUE(p.suiComboBox_Profile->itemText(4).startsWith("Saved There"));
+
+    // A folder chosen on the Input page is stored at once: the panel's field shows it even when
+    // the dialog is then cancelled.
+    const QString chosen = dir.path() + QStringLiteral("/Movies");
+    QDir().mkpath(chosen);
+    prompts.QueueFolder(chosen);
+    outputFolder.setText("untouched");
+    useOptionsDialog([](TOptionForm &dialog) {
+        QTest::mouseClick(dialog.suiImageButton_Input, Qt::LeftButton);
+        QTest::mouseClick(dialog.suiImageButton_Browse, Qt::LeftButton);
+        QTest::mouseClick(dialog.suiImageButton_Cancel, Qt::LeftButton);
+    });
+    EXPECT_EQ(outputFolder.text(), chosen + QStringLiteral("/"));
 }

@@ -8,6 +8,8 @@
 #include "about/TForm_About.h"
 #include "core/AppGlobals.h"
 #include "core/TVideoInfo.h"
+#include "core/profiles/Languages.h"
+#include "core/streams/ClipStreams.h"
 #include "mainform/TMainForm.h"
 #include "mainform/cliplist/ClipListComponent.h"
 #include "mainform/cliplist/ClipListView.h"
@@ -20,6 +22,7 @@
 #include "skin/ElidedLabel.h"
 #include "skin/SkinFonts.h"
 #include "skin/TsuiImageButton.h"
+#include "skin/inputs/ComboButtonGeometry.h"
 #include "skin/inputs/TsuiComboBox.h"
 #include "skin/inputs/TsuiEdit.h"
 #include "skin/inputs/TsuiTrackBar.h"
@@ -203,15 +206,51 @@ TEST_F(TextsFit, MainWindowWithTheLongestRowTextsInBothVideoFormats)
     EXPECT_EQ(toolTipShownFor(form.suiEdit_OutputFolder), g_s_OutputFolder);
 }
 
+// The stream selectors hold the longest names of the default languages' streams whole, beside
+// their captions and the trim row above them.
+TEST_F(TextsFit, StreamSelectorsWithTheLongestStreamNames)
+{
+    TMainForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    AddLongestClips(form);
+    SourceStreams longest;
+    int id = 0;
+    for (const LanguageRecord &language : DefaultLanguages) {
+        for (int copy = 0; copy < 2; ++copy) {
+            for (const auto &[codec, channels] : {std::pair{"truehd", 8}, std::pair{"eac3", 6}, std::pair{"pcm_s24le", 2}})
+                longest.sound.append({SourceStream::Kind::Sound, id++, QLatin1String(language.code), QLatin1String(codec), channels});
+            for (const char *codec : {"hdmv_pgs_subtitle", "microdvd", "dvb_subtitle"}) {
+                SourceStream forced{SourceStream::Kind::Subtitle, id++, QLatin1String(language.code), QLatin1String(codec)};
+                forced.forced = true;
+                longest.subtitles.append(forced);
+            }
+            longest.subtitles.append({SourceStream::Kind::File, id++, QLatin1String(language.code), QStringLiteral("webvtt")});
+        }
+    }
+    TVideoInfo *clip = form.Clips().ClipAt(0);
+    ApplySourceStreams(*clip, longest, {});
+    form.ClipListPart()->SetCurrentClip(clip);
+    form.Panel_Intro->hide();
+    EXPECT_EQ(misfits(&form, {QStringLiteral("NameLabel")}), QStringList());
+
+    for (QComboBox *selector : {form.suiComboBox_Audio, form.suiComboBox_Subtitle}) {
+        ASSERT_TRUE(selector->isVisible() && selector->isEnabled());
+        const int room = comboButtonRect(selector->size()).left() - 6;  // where TsuiComboBox draws the text
+        for (int i = 0; i < selector->count(); ++i)
+            EXPECT_LE(selector->fontMetrics().horizontalAdvance(selector->itemText(i)), room)
+                << selector->itemText(i).toStdString() << " in " << selector->width() << " px";
+    }
+}
+
 TEST_F(TextsFit, OptionsDialog)
 {
     TOptionForm dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(misfits(&dialog), QStringList());
-    // The Input page never shows, but its captions fit all the same.
-    dialog.suiImagePanel_Output->hide();
-    dialog.suiImagePanel_Input->show();
+    QTest::mouseClick(dialog.suiImageButton_Input, Qt::LeftButton);
+    ASSERT_TRUE(dialog.suiImagePanel_Input->isVisible());
     EXPECT_EQ(misfits(&dialog), QStringList());
     dialog.close();
 }

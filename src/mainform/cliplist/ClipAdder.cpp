@@ -19,6 +19,7 @@ void ClipAdder::AddFiles(const QStringList &paths)
         return;
     repaintWindow_();
     QStringList rejected;
+    const TrackLanguages languages = languages_ ? languages_() : TrackLanguages{};
     busy_ = true;
     const bool showProgress = paths.size() > 1;
     if (showProgress) {
@@ -30,7 +31,7 @@ void ClipAdder::AddFiles(const QStringList &paths)
     for (int i = 0; i < paths.size(); ++i) {
         if (showProgress)
             progress_.ShowAddProgress(i, addCount_);
-        if (!AddClipFromFile(paths.at(i)))
+        if (!AddClipFromFile(paths.at(i), languages))
             rejected << paths.at(i);
     }
     if (showProgress)
@@ -46,9 +47,9 @@ void ClipAdder::AddFiles(const QStringList &paths)
     }
 }
 
-bool ClipAdder::AddClipFromFile(const QString &path)
+bool ClipAdder::AddClipFromFile(const QString &path, const TrackLanguages &languages)
 {
-    std::unique_ptr<TVideoInfo> clip = ClipFromFile(path);
+    std::unique_ptr<TVideoInfo> clip = ClipFromFile(path, languages);
     if (!clip)
         return false;
     clips_.AppendClip(std::move(clip));

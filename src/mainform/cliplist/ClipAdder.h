@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/streams/TrackChoice.h"
+
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -25,16 +27,21 @@ public:
     bool Busy() const { return busy_; }
     void SetBusy(bool busy) { busy_ = busy; }
 
+    // Where the languages that choose a new clip's sound and subtitles come from (the options);
+    // without it none is preferred.
+    void SetTrackLanguages(std::function<TrackLanguages()> languages) { languages_ = std::move(languages); }
+
     // Adds the files in order and reports the rejected ones. Call with the frame grabber closed.
     void AddFiles(const QStringList &paths);
 
 private:
-    bool AddClipFromFile(const QString &path);
+    bool AddClipFromFile(const QString &path, const TrackLanguages &languages);
 
     ClipList &clips_;
     AddProgressPanel &progress_;
     std::function<void()> repaintWindow_;
     std::function<void()> clipAdded_;
+    std::function<TrackLanguages()> languages_;
     bool busy_ = false;
     int addCount_ = 0;   // AddCount
 };

@@ -3,6 +3,7 @@
 #include "core/DisplayAspect.h"
 #include "core/EnginePixels.h"
 #include "core/conversion/SourceProbe.h"
+#include "core/streams/ClipStreams.h"
 #include "mainform/cliplist/ClipTexts.h"
 #include "mainform/cliplist/PictureFit.h"
 #include "skin/SkinPictures.h"
@@ -10,7 +11,7 @@
 
 #include <QFileInfo>
 
-std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const QString &enginePath)
+std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const TrackLanguages &languages, const QString &enginePath)
 {
     EngineLibrary engine(enginePath);
     if (!engine.Load(EngineLibrary::AddingEntries))
@@ -23,6 +24,8 @@ std::unique_ptr<TVideoInfo> ClipFromFile(const QString &path, const QString &eng
     std::unique_ptr<TVideoInfo> clip = ClipOfSource(path, *info);
     clip->SetClipName(RowNameText(name));
     clip->SetInfoText(ClipInfoText(name, *info));
+    if (const std::optional<SourceStreams> streams = ProbeStreams(engine, path))
+        ApplySourceStreams(*clip, *streams, languages);
 
     const QSize size = FitPicture(info->width, info->height, clip->DisplayAspect(),
                                   DisplayAspectOf(clip->AspectIndex(), info->width, info->height));

@@ -62,6 +62,11 @@ PreviewLink *ClipListComponent::Preview() const
     return current_.Preview();
 }
 
+void ClipListComponent::SetTrackLanguages(std::function<TrackLanguages()> languages)
+{
+    adder_->SetTrackLanguages(std::move(languages));
+}
+
 bool ClipListComponent::Busy() const
 {
     return adder_->Busy();

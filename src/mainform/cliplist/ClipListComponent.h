@@ -3,6 +3,7 @@
 #include "AddProgressPanel.h"
 #include "CurrentClipDisplay.h"
 #include "DvdDriveWatch.h"
+#include "core/streams/TrackChoice.h"
 
 #include <QObject>
 #include <QPointer>
@@ -43,6 +44,9 @@ public:
     AddProgressPanel *ProgressPanel() const { return progress_; }
     ClipListMenu *ListMenu() const { return listMenu_; }   // made on first use
     const DvdDriveWatch &DvdWatch() const { return dvdWatch_; }
+
+    // Where the default languages of new clips' sound and subtitles come from (the options).
+    void SetTrackLanguages(std::function<TrackLanguages()> languages);
 
     // Files are being added (Busy).
     bool Busy() const;

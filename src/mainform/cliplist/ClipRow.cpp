@@ -1,6 +1,7 @@
 #include "mainform/cliplist/ClipRow.h"
 
 #include "core/TVideoInfo.h"
+#include "core/streams/ClipStreams.h"
 #include "mainform/cliplist/TLabelInfo.h"
 #include "skin/PictureBox.h"
 #include "skin/ScreenCursors.h"
@@ -78,12 +79,11 @@ void ClipRow::followClip()
     showText("StartLabel", L::StartLabel, clip_->StartText());
     showText("EndLabel", L::EndLabel, clip_->EndText());
     showText("SizeLabel", L::SizeLabel, clip_->SizeText());
-    showText("AudioLabel", L::AudioLabel, clip_->AudioText());
-    showText("SubtitleLabel", L::SubtitleLabel, clip_->SubtitleText());
     showText("OutputLabel", L::OutputLabel, clip_->OutputName().isEmpty() ? QString() : clip_->OutputName());
     tickImage_->setPicture(clip_->Ticked() ? ticked_ : unticked_);
-    // The whole clip name lives here: its label shows as much of it as fits.
-    const QString info = clip_->InfoText();
+    // The whole clip name lives here, its label shows as much of it as fits; and the chosen
+    // sound and subtitles, which the row has no column for.
+    const QString info = clip_->InfoText().isNull() ? QString() : clip_->InfoText() + ChosenTracksText(*clip_);
     if (toolTip() != info)
         setToolTip(info);
 }

@@ -83,16 +83,21 @@ void CurrentClipDisplay::ShowClip(TVideoInfo *clip)
     const auto subtitleStreams = clip->SubtitleStreams();
     Enable(controls_.audio, audioStreams.has_value());
     Enable(controls_.subtitle, subtitleStreams.has_value());
+    // An entry shows its name, the part before its id.
+    const auto names = [](const std::optional<QStringList> &entries) {
+        QStringList shown;
+        for (const QString &entry : entries.value_or(QStringList()))
+            shown << entry.section(u'#', 0, 0);
+        return shown;
+    };
     if (QComboBox *audio = controls_.audio) {
         const QSignalBlocker quiet(audio);
-        for (const QString &entry : audioStreams.value_or(QStringList()))
-            audio->addItem(entry.section(u'#', 0, 0));
+        audio->addItems(names(audioStreams));
         audio->setCurrentIndex(clip->AudioIndex());
     }
     if (QComboBox *subtitle = controls_.subtitle) {
         const QSignalBlocker quiet(subtitle);
-        subtitle->addItems(subtitleStreams.value_or(QStringList()));
-        subtitle->addItem(QStringLiteral("Disable"));
+        subtitle->addItems(names(subtitleStreams) << QStringLiteral("Disable"));
         subtitle->setCurrentIndex(clip->SubtitleIndex());
     }
     Enable(controls_.snapshot, false);

@@ -189,10 +189,11 @@ void SettingsPanel::suiImageButton_OptionClick()
     TOptionForm *dialog = links_.optionForm ? links_.optionForm() : nullptr;
     if (!dialog)
         return;
+    const QString folderBefore = g_s_OutputFolder;
     dialog->exec();
-    if (!dialog->Changed)
-        return;
-    if (links_.outputFolderField)
+    // The dialog's Browse stores a folder at once, also when the dialog is then cancelled.
+    if (links_.outputFolderField && (dialog->Changed || g_s_OutputFolder != folderBefore))
         links_.outputFolderField->setText(g_s_OutputFolder);
-    profileFiles_.LoadProfileList(*this);
+    if (dialog->Changed)
+        profileFiles_.LoadProfileList(*this);
 }

@@ -63,8 +63,6 @@ inline constexpr QRect TickCell{1, 0, 20, RowHeight};
 inline constexpr QRect NameLabel{0, 0, 96, RowHeight};
 inline constexpr QRect LengthLabel{99, 0, 120, RowHeight};
 inline constexpr QRect SizeLabel{222, 0, 119, RowHeight};
-inline constexpr QRect AudioLabel{222, 0, 58, RowHeight};     // never shown for clips from files
-inline constexpr QRect SubtitleLabel{283, 0, 58, RowHeight};  // likewise
 inline constexpr QRect StartLabel{344, 0, 51, RowHeight};
 inline constexpr QRect EndLabel{398, 0, 45, RowHeight};
 inline constexpr QRect OutputLabel{447, 0, 80, RowHeight};
@@ -77,13 +75,13 @@ inline constexpr int HeadingTop = 89;  // client y of the headings' band, above 
 
 // Trim times and the output folder. The time fields hold "00:00:00" and leave their captions the
 // room these need at the windows' font.
-inline constexpr QRect Label_Start{310, 286, 58, 18};
-inline constexpr QRect suiEdit_Start{371, 286, 55, 18};
-inline constexpr QRect Label_Stop{430, 286, 53, 18};
-inline constexpr QRect suiEdit_Stop{487, 286, 55, 18};
-inline constexpr QRect Label_OutputFolder{551, 286, 76, 18};
-inline constexpr QRect suiEdit_OutputFolder{628, 286, 143, 18};
-inline constexpr QRect Browse{783, 283, 64, 24};
+inline constexpr QRect Label_Start{310, 282, 58, 18};
+inline constexpr QRect suiEdit_Start{371, 282, 55, 18};
+inline constexpr QRect Label_Stop{430, 282, 53, 18};
+inline constexpr QRect suiEdit_Stop{487, 282, 55, 18};
+inline constexpr QRect Label_OutputFolder{551, 282, 76, 18};
+inline constexpr QRect suiEdit_OutputFolder{628, 282, 143, 18};
+inline constexpr QRect Browse{783, 279, 64, 24};
 
 // Encoding settings rows.
 inline constexpr QPoint Label1{70, 353};
@@ -123,11 +121,13 @@ inline constexpr int ProgressTravel = 270;
 // The intro picture, which covers the preview and the list while the list is empty.
 inline constexpr QRect Panel_Intro{8, 71, 851, 256};
 
-// Audio and subtitle selectors with their captions, kept outside the visible client area.
-inline constexpr QRect Label_Audio{-69, 480, 38, 21};
-inline constexpr QRect suiComboBox_Audio{-29, 480, 98, 21};
-inline constexpr QRect Label_Subtitle{75, 480, 50, 21};
-inline constexpr QRect suiComboBox_Subtitle{127, 480, 98, 21};
+// The current clip's sound and subtitle selectors with their captions: a row under the trim times,
+// in the same columns, that the intro covers (field frames included) while the list is empty.
+// Each holds the longest stream name of the twelve default languages' streams.
+inline constexpr QRect Label_Audio{310, 306, 58, 18};
+inline constexpr QRect suiComboBox_Audio{371, 306, 170, 18};
+inline constexpr QRect Label_Subtitle{551, 306, 76, 18};
+inline constexpr QRect suiComboBox_Subtitle{628, 306, 219, 18};
 
 } // namespace MainFormLayout
 
@@ -141,9 +141,9 @@ inline constexpr QRect Close{375, 2, 46, 18};
 inline constexpr QRect OK{271, 498, 62, 26};
 inline constexpr QRect Cancel{343, 498, 62, 26};
 
-// Tabs: only the Output tab is ever shown.
+// Tabs over the pages; the System tab, whose page is empty, is never shown.
 inline constexpr QRect TabOutput{31, 60, 79, 32};
-inline constexpr QRect TabInput{-73, 546, 86, 32};
+inline constexpr QRect TabInput{112, 60, 86, 32};
 inline constexpr QRect TabSystem{-73, 542, 79, 29};
 
 inline constexpr QRect PageOutput{27, 91, 370, 363};
