@@ -4,8 +4,10 @@
 #include "core/AppGlobals.h"
 #include "core/ProductTexts.h"
 #include "core/TextHelpers.h"
+#include "core/streams/IsoLanguages.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <span>
 
@@ -42,6 +44,15 @@ const OptionSpec ConvertOptions[] = {
     {"end", "TIME", "convert up to TIME instead of the end; an end within 2 seconds of the file's end "
                     "converts to the end"},
     {"title", "TEXT", "the title the PSP shows (at most 30 characters); the file's name when absent"},
+    {"audio", "LANG|N", "the sound track: one in language LANG (such as ja, jpn or Japanese; without one, the "
+                        "track flagged default), or track N as the probe command numbers them; when absent, the "
+                        "default audio language of the options chooses, as in the window"},
+    {"subtitles", "LANG|N|FILE|none", "the subtitles burnt into the picture: those in language LANG, subtitles "
+                                      "N as the probe command numbers them, the subtitle file FILE, or none; when "
+                                      "absent, chosen as in the window: a subtitle file beside the video without "
+                                      "a language in its name, else subtitles in the default subtitle language of "
+                                      "the options when the sound is in another language, else the sound's "
+                                      "forced subtitles"},
     {"o,output-folder", "DIR", "write into DIR instead of the output folder of Option.ini"},
     {"upload", nullptr, "upload the converted files to the PSP as the upload command does"},
     To,
@@ -145,8 +156,9 @@ QString ProbeHelp()
     return QStringLiteral("Usage: %1 probe [--json] FILE...\n").arg(Program)
         + Paragraph(QStringLiteral(
             "Print what the engine reads of each FILE: its length, picture size, display aspect, frame "
-            "rate, bit rates and audio sample rate. A file the engine cannot read is reported, and the "
-            "exit status is 1."))
+            "rate, bit rates and audio sample rate, and its sound tracks and subtitles (with the subtitle "
+            "files beside it) numbered as the convert command's --audio and --subtitles count them. A file "
+            "the engine cannot read is reported, and the exit status is 1."))
         + u'\n' + OptionsHelp(ProbeOptions);
 }
 
@@ -206,6 +218,36 @@ public:
             Refuse(QStringLiteral("--%1 takes a whole number of %2, not \"%3\"")
                        .arg(QLatin1String(name), QLatin1String(unit), Value(name)));
         return value;
+    }
+
+    TrackRequest Track(const char *name, bool subtitles)
+    {
+        TrackRequest track;
+        if (!Has(name))
+            return track;
+        const QString value = Value(name).trimmed();
+        static const QRegularExpression number(QStringLiteral("^\\d{1,4}$"));
+        if (subtitles && value.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0) {
+            track.kind = TrackRequest::Kind::None;
+        } else if (number.match(value).hasMatch()) {
+            track.kind = TrackRequest::Kind::Number;
+            track.number = value.toInt();
+            if (track.number < 1)
+                Refuse(QStringLiteral("--%1 counts from 1").arg(QLatin1String(name)));
+        } else if (IsKnownLanguage(value)) {
+            track.kind = TrackRequest::Kind::Language;
+            track.language = value;
+        } else if (subtitles && QFileInfo(value).isFile()) {
+            track.kind = TrackRequest::Kind::File;
+            track.file = QFileInfo(value).absoluteFilePath();
+        } else if (subtitles && (value.contains(u'/') || value.contains(u'.'))) {
+            Refuse(QStringLiteral("--subtitles \"%1\": no such file").arg(value));
+        } else {
+            Refuse(QStringLiteral("--%1 \"%2\" is not a language (such as en, eng or English)%3")
+                       .arg(QLatin1String(name), value,
+                            subtitles ? QStringLiteral(", a number, a subtitle file or none") : QStringLiteral(" or a track number")));
+        }
+        return track;
     }
 
     std::optional<int> Time(const char *name)
@@ -268,6 +310,8 @@ void FillConvert(CommandParse &parse, ConvertRequest &request)
         parse.Refuse(QStringLiteral("the end %1 must come after the start %2")
                          .arg(SecondsToText(*request.end), SecondsToText(*request.start)));
     request.title = parse.Value("title").trimmed();
+    request.audio = parse.Track("audio", false);
+    request.subtitles = parse.Track("subtitles", true);
     request.outputFolder = parse.Value("output-folder");
     if (parse.Has("output-folder") && request.outputFolder.isEmpty())
         parse.Refuse(QStringLiteral("--output-folder takes a folder"));

@@ -16,8 +16,22 @@ struct EncodingRequest {
     std::optional<int> volume;
 };
 
+// Which sound track or subtitles to convert; by default the options' languages choose, as for a
+// clip the window adds.
+struct TrackRequest {
+    enum class Kind { Default, Language, Number, File, None };
+    Kind kind = Kind::Default;
+    QString language;  // Language: a tag IsKnownLanguage takes ("ja", "jpn", "Japanese")
+    int number = 0;    // Number: from 1, in the order the probe command lists them
+    QString file;      // File (subtitles only): the subtitle file's absolute path
+
+    bool operator==(const TrackRequest &) const = default;
+};
+
 struct ConvertRequest {
     EncodingRequest encoding;
+    TrackRequest audio;
+    TrackRequest subtitles;
     std::optional<int> start;  // seconds
     std::optional<int> end;
     QString title;

@@ -8,6 +8,7 @@
 #include "cli/ProfilesCommand.h"
 #include "cli/ProgramFiles.h"
 #include "cli/StopSignal.h"
+#include "cli/TrackRequests.h"
 #include "cli/UploadCommand.h"
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
@@ -17,6 +18,7 @@
 #include "core/conversion/SerialReservation.h"
 #include "core/conversion/SourceProbe.h"
 #include "core/profiles/EncodingSelection.h"
+#include "core/profiles/Languages.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -63,7 +65,8 @@ std::optional<QString> RangeProblem(const ConvertRequest &request, int duration)
     return std::nullopt;
 }
 
-std::vector<Source> ReadSources(const ConvertRequest &request, EngineLibrary &engine, Console &console, int &status)
+std::vector<Source> ReadSources(const ConvertRequest &request, const TrackLanguages &languages, EngineLibrary &engine,
+                                Console &console, int &status)
 {
     std::vector<Source> sources;
     for (const QString &file : request.files) {
@@ -80,6 +83,15 @@ std::vector<Source> ReadSources(const ConvertRequest &request, EngineLibrary &en
             continue;
         }
         std::unique_ptr<TVideoInfo> clip = ClipOfSource(path, *info);
+        const TrackOutcome tracks = ApplyTrackRequests(*clip, ProbeStreams(engine, path), request.audio,
+                                                       request.subtitles, languages);
+        if (tracks.refusal) {
+            console.Error(file + QStringLiteral(": ") + *tracks.refusal);
+            status = ExitCode::SomeFailed;
+            continue;
+        }
+        for (const QString &note : tracks.notes)
+            console.Note(file + QStringLiteral(": ") + note);
         clip->SetStartTime(request.start.value_or(0));
         clip->SetEndTime(request.end.value_or(info->duration));
         sources.push_back({file, std::move(clip)});
@@ -184,7 +196,7 @@ int RunConvert(const ConvertRequest &request)
         return ExitCode::Usage;
     }
 
-    files.LoadOptions();
+    const TrackLanguages languages = TrackLanguagesOf(files.LoadOptions());
     if (!request.outputFolder.isEmpty())
         g_s_OutputFolder = OutputFolderOf(request.outputFolder);
     if (!QDir().mkpath(g_s_OutputFolder)) {
@@ -198,7 +210,7 @@ int RunConvert(const ConvertRequest &request)
         EngineLibrary engine;
         if (!LoadEngine(engine, EngineLibrary::ProbeEntries | EngineLibrary::ConversionEntries, console))
             return ExitCode::EngineMissing;
-        sources = ReadSources(request, engine, console, status);
+        sources = ReadSources(request, languages, engine, console, status);
     }
     if (sources.empty())
         return status;
@@ -213,7 +225,9 @@ int RunConvert(const ConvertRequest &request)
     clips.SetOutputNamer([&names](int position) { return names.names.value(position); });
     for (Source &source : sources)
         clips.AppendClip(std::move(source.clip));
-    const ConversionJob job = TakeConversionJob(clips, selection.Choices());
+    ConversionJob job = TakeConversionJob(clips, selection.Choices());
+    for (ClipJob &clip : job.clips)
+        clip.subtitleFile = request.subtitles.file;
 
     QStringList converted;
     const qsizetype count = job.clips.size();

@@ -7,6 +7,7 @@
 #include "core/DisplayAspect.h"
 #include "core/TextHelpers.h"
 #include "core/conversion/SourceProbe.h"
+#include "core/streams/StreamNames.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -91,6 +92,50 @@ QString ProbeText(const QString &path, const EngineFileInfo &info)
         + QStringLiteral("  audio:           %1").arg(audio);
 }
 
+QString StreamsText(const SourceStreams &streams)
+{
+    const auto list = [](const QList<SourceStream> &entries, const QString &caption) {
+        QString text;
+        for (int i = 0; i < entries.size(); ++i) {
+            const SourceStream &s = entries[i];
+            QStringList marks;
+            if (s.isDefault)
+                marks << QStringLiteral("default");
+            if (s.kind == SourceStream::Kind::File)
+                marks << s.title;
+            else if (!s.title.isEmpty())
+                marks << u'"' + s.title + u'"';
+            text += QStringLiteral("\n  %1%2  %3%4")
+                        .arg(i == 0 ? caption : QString(), -17)
+                        .arg(i + 1, 2)
+                        .arg(StreamName(s), marks.isEmpty() ? QString() : QStringLiteral(", ") + marks.join(QStringLiteral(", ")));
+        }
+        return text;
+    };
+    return list(streams.sound, QStringLiteral("sound tracks:")) + list(streams.subtitles, QStringLiteral("subtitles:"));
+}
+
+void AddStreamsJson(QJsonObject &json, const SourceStreams &streams)
+{
+    const auto list = [](const QList<SourceStream> &entries) {
+        QJsonArray array;
+        for (int i = 0; i < entries.size(); ++i) {
+            const SourceStream &s = entries[i];
+            QJsonObject entry{{"number", i + 1},       {"name", StreamName(s)}, {"language", s.language},
+                              {"codec", s.codec},      {"default", s.isDefault}, {"forced", s.forced}};
+            if (s.kind == SourceStream::Kind::Sound)
+                entry.insert("channels", s.channels);
+            else
+                entry.insert("bitmap", s.bitmap);
+            entry.insert(s.kind == SourceStream::Kind::File ? "file" : "title", s.title);
+            array.append(entry);
+        }
+        return array;
+    };
+    json.insert("soundTracks", list(streams.sound));
+    json.insert("subtitles", list(streams.subtitles));
+}
+
 QString WhyUnreadable(const QString &file)
 {
     const QFileInfo info(file);
@@ -111,7 +156,8 @@ int RunProbe(const ProbeRequest &request)
     int status = ExitCode::Done;
     QJsonArray results;
     for (const QString &file : request.files) {
-        const std::optional<EngineFileInfo> info = ProbeSource(engine, QFileInfo(file).absoluteFilePath());
+        const QString path = QFileInfo(file).absoluteFilePath();
+        const std::optional<EngineFileInfo> info = ProbeSource(engine, path);
         if (!info) {
             const QString why = WhyUnreadable(file);
             console.Error(file + QStringLiteral(": ") + why);
@@ -120,10 +166,15 @@ int RunProbe(const ProbeRequest &request)
             status = ExitCode::SomeFailed;
             continue;
         }
-        if (request.json)
-            results.append(ProbeJson(file, *info));
-        else
-            console.Result(ProbeText(file, *info));
+        const std::optional<SourceStreams> streams = ProbeStreams(engine, path);
+        if (request.json) {
+            QJsonObject json = ProbeJson(file, *info);
+            if (streams)
+                AddStreamsJson(json, *streams);
+            results.append(json);
+        } else {
+            console.Result(ProbeText(file, *info) + (streams ? StreamsText(*streams) : QString()));
+        }
     }
     if (request.json)
         console.Result(QString::fromUtf8(QJsonDocument(results).toJson(QJsonDocument::Indented)).trimmed());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "abi/DVDEncoder.h"
+#include "core/streams/SourceStreams.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -16,6 +17,12 @@ QString DisplayAspectText(const EngineFileInfo &info);
 QJsonObject ProbeJson(const QString &path, const EngineFileInfo &info);
 // The same for people: the path, then one fact a line.
 QString ProbeText(const QString &path, const EngineFileInfo &info);
+
+// The sound tracks and subtitles the engine lists, numbered from 1 as --audio and --subtitles count
+// them: lines to add to ProbeText (none for a file without any), and the arrays soundTracks and
+// subtitles to add to ProbeJson.
+QString StreamsText(const SourceStreams &streams);
+void AddStreamsJson(QJsonObject &json, const SourceStreams &streams);
 
 // Why the engine read nothing of `file`, in a few words.
 QString WhyUnreadable(const QString &file);

@@ -2,7 +2,6 @@
 
 #include "Console.h"
 #include "core/AppGlobals.h"
-#include "core/profiles/OptionsFile.h"
 
 #include <QDir>
 
@@ -16,9 +15,9 @@ QString ProgramFiles::OptionsPath() const
     return OptionsFile::UserPath(path_PNG);
 }
 
-void ProgramFiles::LoadOptions() const
+LanguageChoices ProgramFiles::LoadOptions() const
 {
-    OptionsFile(OptionsPath(), QDir::homePath()).LoadOptions();
+    return OptionsFile(OptionsPath(), QDir::homePath()).LoadOptions();
 }
 
 bool LoadEngine(EngineLibrary &engine, EngineLibrary::Entries entries, Console &console)

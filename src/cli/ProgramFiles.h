@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/profiles/OptionsFile.h"
 #include "core/profiles/ProfileFiles.h"
 #include "engine/EngineLibrary.h"
 #include "platform/Prompts.h"
@@ -25,8 +26,9 @@ public:
     ProgramFiles();
 
     // Loads Option.ini into the process-wide values as the window does when it starts: the
-    // output folder, the serial number, the PSP folders and the minimum duration.
-    void LoadOptions() const;
+    // output folder, the serial number, the PSP folders and the minimum duration; returns the
+    // default languages of sound and subtitles.
+    LanguageChoices LoadOptions() const;
     QString OptionsPath() const;
     const ProfileFiles &Profiles() const { return profiles_; }
 

@@ -2,6 +2,9 @@
 #include "ExitCodes.h"
 #include "QtPrinting.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(CliArguments, TimesAreHoursMinutesSecondsOrWholeSecondsUpToADay)
@@ -46,6 +49,40 @@ TEST(CliArguments, AConvertCommandLineGivesItsRequest)
     EXPECT_EQ(r.files, (QStringList{"a.avi", "-b.mkv"}));
 }
 
+TEST(CliArguments, SoundAndSubtitlesByLanguageNumberFileOrNone)
+{
+    QTemporaryDir dir;
+    const QString srt = dir.filePath("film.en.srt");
+    QFile(srt).open(QIODevice::WriteOnly);
+    using Kind = TrackRequest::Kind;
+    const struct {
+        const char *option;
+        QString value;
+        TrackRequest expected;
+    } cases[] = {
+        {"--audio", "jpn", {Kind::Language, "jpn"}},
+        {"--audio", "Japanese", {Kind::Language, "Japanese"}},
+        {"--audio", " 2 ", {Kind::Number, {}, 2}},
+        {"--subtitles", "EN", {Kind::Language, "EN"}},
+        {"--subtitles", "3", {Kind::Number, {}, 3}},
+        {"--subtitles", "None", {Kind::None}},
+        {"--subtitles", srt, {Kind::File, {}, 0, srt}},
+        {"--subtitles", QDir(dir.path()).relativeFilePath(srt), {Kind::File, {}, 0, srt}},
+    };
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (const auto &c : cases) {
+        const CliRequest parsed = ParseArguments({"convert", QLatin1String(c.option), c.value, "a.avi"});
+        ASSERT_TRUE(std::holds_alternative<ConvertRequest>(parsed)) << c.option << " " << c.value.toStdString();
+        const ConvertRequest &r = std::get<ConvertRequest>(parsed);
+        EXPECT_EQ(QLatin1String(c.option) == "--audio" ? r.audio : r.subtitles, c.expected) << c.value.toStdString();
+    }
+    QDir::setCurrent(saved);
+    const CliRequest plain = ParseArguments({"convert", "a.avi"});
+    EXPECT_EQ(std::get<ConvertRequest>(plain).audio, TrackRequest{});
+    EXPECT_EQ(std::get<ConvertRequest>(plain).subtitles, TrackRequest{});
+}
+
 TEST(CliArguments, WrongCommandLinesAreUsageErrorsThatSayWhy)
 {
     const struct {
@@ -64,6 +101,12 @@ TEST(CliArguments, WrongCommandLinesAreUsageErrorsThatSayWhy)
         {{"convert", "--volume", "2.5", "a.avi"}, "--volume takes a whole number of dB"},
         {{"convert", "--to", "/media/psp", "a.avi"}, "--to goes with --upload"},
         {{"convert", "-o", "", "a.avi"}, "--output-folder takes a folder"},
+        {{"convert", "--audio", "0", "a.avi"}, "--audio counts from 1"},
+        {{"convert", "--audio", "klingon", "a.avi"}, "--audio \"klingon\" is not a language (such as en, eng or English) or a track number"},
+        {{"convert", "--audio", "none", "a.avi"}, "--audio \"none\" is not a language"},
+        {{"convert", "--audio", "film.srt", "a.avi"}, "--audio \"film.srt\" is not a language"},
+        {{"convert", "--subtitles", "/no/such/film.srt", "a.avi"}, "--subtitles \"/no/such/film.srt\": no such file"},
+        {{"convert", "--subtitles", "xx", "a.avi"}, "--subtitles \"xx\" is not a language (such as en, eng or English), a number, a subtitle file or none"},
         {{"upload"}, "no FILE given"},
         {{"probe", "--profile", "x", "a.avi"}, "Unknown option \"profile\""},
         {{"profiles", "a.avi"}, "profiles takes no FILE"},
