@@ -23,13 +23,15 @@ std::optional<SourceStreams> ProbeStreams(EngineLibrary &engine, const QString &
 {
     if (!engine.X_Get_Stream_List)
         return std::nullopt;
+    // A thousand entries with long paths stay far below this; a longer answer is not a list.
+    constexpr int32_t MaxListLength = 16 << 20;
     const QByteArray encodedPath = QFile::encodeName(path);
     QByteArray buffer(4096, '\0');
     // A list longer than the buffer is asked for again at its length; it may still grow in
     // between (a subtitle file put beside the source), so not forever.
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int32_t length = engine.X_Get_Stream_List(encodedPath.constData(), buffer.data(), int32_t(buffer.size()));
-        if (length < 0)
+        if (length < 0 || length >= MaxListLength)
             return std::nullopt;
         if (length < buffer.size())
             return ParseStreamList(QString::fromUtf8(buffer.constData(), length));
