@@ -1,18 +1,21 @@
 include(GoogleTest)
 
-# pocketreel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT] [THREADS])
+# pocketreel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT | OWN_MAIN] [THREADS])
 # One gtest executable whose cases CTest lists one by one. QT gives it a main() that makes a
-# QApplication (offscreen), for tests that need widgets, events or timers. THREADS puts it in the
+# QApplication (offscreen), for tests that need widgets, events or timers; OWN_MAIN links Qt's
+# widgets and test helpers for a suite whose sources bring their own main(). THREADS puts it in the
 # ThreadSanitizer pass (label "threads", built by the target pocketreel_thread_tests): suites
 # whose threads are the engine's or the conversion run's own.
 add_custom_target(pocketreel_thread_tests)
 
 function(pocketreel_add_gtest name)
-  cmake_parse_arguments(arg "QT;THREADS" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;OWN_MAIN;THREADS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock)
   if(arg_QT)
     target_link_libraries(${name} PRIVATE pocketreel_qt_test_main Qt6::Widgets Qt6::Test)
+  elseif(arg_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
