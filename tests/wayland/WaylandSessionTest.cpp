@@ -1,6 +1,7 @@
-// The program on a Wayland desktop: started with a file on its command line under a headless
-// Weston, it lists the file, opens the options dialog and a file dialog, converts with the real
-// engine in its conversion window, and tells the end in a message box. Screenshots of the
+// The program on a Wayland desktop, under a headless Weston: the program itself started with a
+// file on its command line lists it; put together in this process as main() does (there its
+// windows can be driven), it also opens the options dialog and a file dialog, converts with the
+// real engine in its conversion window, and tells the end in a message box. Screenshots of the
 // compositor's output show each skinned window where the compositor placed it, with its rounded
 // corners showing what lies behind and never the skins' old key colour.
 
@@ -19,8 +20,10 @@
 #include "TProcessForm.h"
 #include "core/AppGlobals.h"
 #include "mainform/cliplist/ClipListComponent.h"
+#include "skin/SkinPictures.h"
 #include "skin/TsuiImageButton.h"
 #include "skin/art/SkinLayout.h"
+#include "skin/art/SkinPictureNames.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +32,7 @@
 #include <QFileDialog>
 #include <QJsonObject>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -171,8 +175,7 @@ protected:
 
     // Waits until the screen shows the window (found by its title), then checks its corners
     // against the window's own opaque pixels and what lay behind its transparent ones.
-    void expectShownWithSeeThroughCorners(QWidget &window, const QImage &behind, int cornerRadius,
-                                          const char *name)
+    void expectShownWithSeeThroughCorners(QWidget &window, const QImage &behind, int cornerRadius, const char *name)
     {
         const QImage own = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
         const QRect title(cornerRadius + 2, 3, 140, 16);
@@ -189,11 +192,12 @@ protected:
                                       << faults.mid(0, 8).join(QStringLiteral("; ")).toStdString();
     }
 
-    // Waits until the screen shows the dialog's middle, where Qt's decorations do not reach.
-    void expectShown(QWidget &dialog, const char *name)
+    // Waits until the screen shows the middle half of a window, where Qt's decorations do not
+    // reach.
+    void expectShown(QWidget &window, const char *name)
     {
-        const QImage own = dialog.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-        const QRect middle(own.width() / 2 - 40, own.height() / 2 - 10, 80, 20);
+        const QImage own = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QRect middle(own.width() / 4, own.height() / 4, own.width() / 2, own.height() / 2);
         EXPECT_TRUE(QTest::qWaitFor([&] {
             const QImage shot = screenshot();
             return !shot.isNull() && findOnScreen(shot, own, middle).has_value();
@@ -206,6 +210,40 @@ protected:
     std::unique_ptr<InstanceStart> instance_;
     std::unique_ptr<OpenFilesQueue> opening_;
 };
+
+// The program's own executable, a client of the compositor with a runtime folder of its own.
+TEST_F(WaylandDesktop, TheProgramStartedWithAFileListsItWithSeeThroughCorners)
+{
+    namespace L = MainFormLayout;
+    const QString clip = makeClip(QStringLiteral("holiday clip.avi"));
+    const QImage desktop = screenBefore();
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QDir(weston_->runtimeFolder()).filePath(weston_->socketName()));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(POCKETREEL_EXE), {clip});
+    ASSERT_TRUE(program.waitForStarted());
+
+    // Found by its title; listing a clip takes the intro away from the list's headings.
+    const QImage skin = skinPicture(QLatin1String(SkinPictureName::MainForm)).image().convertToFormat(QImage::Format_ARGB32);
+    const QRect title(L::CornerRadius + 2, 3, 140, 16);
+    const QRect headings(L::Panel_Info.left(), L::HeadingTop, L::Panel_Info.width(), L::Panel_Info.top() - L::HeadingTop - 2);
+    QImage shot;
+    std::optional<QPoint> at;
+    const bool listed = QTest::qWaitFor([&] {
+        shot = screenshot();
+        at = shot.isNull() ? std::nullopt : findOnScreen(shot, skin, title);
+        return at && shot.copy(QRect(*at + headings.topLeft(), headings.size())) == skin.copy(headings);
+    }, WaitMs);
+    program.terminate();
+    program.waitForFinished();
+    ASSERT_TRUE(listed) << "the screen never showed the main window with its list: " << program.readAllStandardError().toStdString();
+    const QStringList faults = cornerFaults(shot, desktop, skin, *at, L::CornerRadius + 2);
+    EXPECT_TRUE(faults.isEmpty()) << faults.mid(0, 8).join(QStringLiteral("; ")).toStdString();
+}
 
 TEST_F(WaylandDesktop, StartedWithAFileItListsOpensDialogsAndConvertsWithSeeThroughCorners)
 {
