@@ -65,7 +65,7 @@ bool copyShipped(const QString &shipped, const QString &target, QString &why)
 
 QString UserDataFolder(const QString &appFolder, const QString &product)
 {
-    if (!writingRefused(appFolder))
+    if (!writingRefused(appFolder) && !QFileInfo::exists(appFolder + QLatin1String(InstalledMarker)))
         return appFolder;
     return configHome() + u'/' + product + u'/';
 }

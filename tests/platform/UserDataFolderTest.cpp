@@ -104,6 +104,18 @@ TEST_F(UserDataFolderTest, AReadOnlyApplicationFolderSendsThemToTheConfigFolderC
     EXPECT_FALSE(QFileInfo::exists(config() + "/PocketReel/PfSetting.ini"));
 }
 
+// Root may write an installed folder, but its files are the package's: an upgrade replaces them and
+// a removal deletes them.
+TEST_F(UserDataFolderTest, AnInstalledApplicationFolderSendsThemToTheConfigFolderAlsoWhereItCanBeWritten)
+{
+    write(app() + "INSTALLED", "installed\n");
+    const QString users = config() + "/PocketReel/Option.ini";
+    EXPECT_EQ(UserDataFolder(app(), Product), config() + "/PocketReel/");
+    EXPECT_EQ(UserDataPath(app(), Product, "Option.ini"), users);
+    EXPECT_EQ(read(users), ShippedOptions);
+    EXPECT_EQ(QDir(app()).entryList(QDir::Files), QStringList({"INSTALLED", "Option.ini"}));
+}
+
 TEST_F(UserDataFolderTest, TheConfigFolderFollowsTheXdgRules)
 {
     if (const std::string refused = makeAppFolderReadOnly(); !refused.empty())
