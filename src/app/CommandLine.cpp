@@ -2,7 +2,6 @@
 
 #include "core/AppGlobals.h"
 #include "core/ProductTexts.h"
-#include "platform/UserDataFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,15 +35,11 @@ QString helpText()
                "Options:\n"
                "  -h, --help       show this help and exit\n"
                "  -v, --version    show the version and the licence and exit\n\n"
-               "Files:\n"
-               "  %2\n"
-               "      the program, its engine DVDEncoder.so and the definition file PfDef.dll\n"
-               "  %3\n"
-               "      Option.ini and PfSetting.ini: the options and the profiles\n\n"
+               "%2\n"
                "Diagnostics go to standard error: warnings always, more with\n"
                "  QT_LOGGING_RULES=\"pocketreel.*.debug=true\"\n"
                "(categories pocketreel.engine, .run, .upload, .volumes and .profiles).\n")
-        .arg(DisplayProductName, path_PNG, UserDataFolder(path_PNG, ProductName));
+        .arg(DisplayProductName, QLatin1String(ProductText::FilesHelp));
 }
 
 } // namespace

@@ -394,13 +394,9 @@ QString MainHelpText()
               .arg(Program)
         + ExitStatusHelp
         + QStringLiteral(
-            "\n"
-            "Files:\n"
-            "  The application folder, where the program itself lies (lib/pocketreel/ of an\n"
-            "  install, which bin/pocketreel-cli links to), holds the engine DVDEncoder.so\n"
-            "  and the definition file PfDef.dll. The options Option.ini and the profiles\n"
-            "  PfSetting.ini lie beside them while that folder can be written, else in\n"
-            "  $XDG_CONFIG_HOME/PocketReel/ (~/.config/PocketReel/), as for the window.\n"
+            "\n")
+        + QLatin1String(ProductText::FilesHelp)
+        + QStringLiteral(
             "\n"
             "Diagnostics: errors are said on standard error; the warnings and debug\n"
             "messages of the program's areas are added with\n"

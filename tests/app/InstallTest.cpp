@@ -2,6 +2,7 @@
 // its application folder read-only, a fresh home.
 #include "PrivateMounts.h"
 #include "TestMedia.h"
+#include "platform/UserDataFolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -94,7 +95,7 @@ protected:
 
 TEST_F(InstalledProgram, LaysOutTheProgramTheCommandAndTheDesktopFiles)
 {
-    for (const char *name : {"pocketreel", "DVDEncoder.so", "PfDef.dll", "Cursor/DragWE.cur", "Cursor/Press.cur"})
+    for (const char *name : {"pocketreel", "DVDEncoder.so", "PfDef.dll", "Cursor/DragWE.cur", "Cursor/Press.cur", InstalledMarker})
         EXPECT_TRUE(QFileInfo(appFolder() + QLatin1String(name)).isFile()) << name;
     EXPECT_TRUE(QFileInfo(appFolder() + "pocketreel").isExecutable());
     // The shipped user files, never the build folder's copies with a developer's options in them.
@@ -106,10 +107,15 @@ TEST_F(InstalledProgram, LaysOutTheProgramTheCommandAndTheDesktopFiles)
         EXPECT_TRUE(command.isSymLink()) << program.toStdString();
         EXPECT_EQ(command.canonicalFilePath(), QFileInfo(appFolder() + program).canonicalFilePath());
     }
-    const QByteArray manPage = read(at("share/man/man1/pocketreel-cli.1"));
+    const QByteArray manPage = run(QStringLiteral("gzip"), {"-dc", at("share/man/man1/pocketreel-cli.1.gz")}).output;
     EXPECT_TRUE(manPage.startsWith(".\\\" DO NOT MODIFY THIS FILE!") && manPage.contains(".SH COMMANDS")
                 && manPage.contains("\\-\\-profile NAME"))
         << manPage.left(200).constData();
+    const QByteArray programPage = run(QStringLiteral("gzip"), {"-dc", at("share/man/man1/pocketreel.1.gz")}).output;
+    EXPECT_TRUE(programPage.contains(".SH NAME\npocketreel \\- convert videos") && programPage.contains("[\\fI\\,FILE\\/\\fR...]")
+                && programPage.contains(".SH COPYRIGHT") && programPage.contains("GPL\\-2.0\\-or\\-later"))
+        << programPage.constData();
+    EXPECT_TRUE(read(at("share/doc/pocketreel/copyright")).contains("License: GPL-2+"));
 
     // The engine loads from where it was installed, with nothing from the build folder.
     void *engine = dlopen(QFile::encodeName(appFolder() + "DVDEncoder.so").constData(), RTLD_NOW | RTLD_LOCAL);
