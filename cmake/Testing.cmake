@@ -5,8 +5,12 @@ include(GoogleTest)
 # QApplication (offscreen), for tests that need widgets, events or timers; OWN_MAIN links Qt's
 # widgets and test helpers for a suite whose sources bring their own main(). THREADS puts it in the
 # ThreadSanitizer pass (label "threads", built by the target pocketreel_thread_tests): suites
-# whose threads are the engine's or the conversion run's own.
+# whose threads are the engine's or the conversion run's own. Every suite is built by the target
+# pocketreel_tests, which the other passes build.
 add_custom_target(pocketreel_thread_tests)
+# Every test with what it runs (scripts/test builds this, not the benchmarks).
+add_custom_target(pocketreel_tests)
+add_dependencies(pocketreel_tests pocketreel_app)
 
 function(pocketreel_add_gtest name)
   cmake_parse_arguments(arg "QT;OWN_MAIN;THREADS" "" "SOURCES;LIBS" ${ARGN})
@@ -19,6 +23,7 @@ function(pocketreel_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
+  add_dependencies(pocketreel_tests ${name})
   set(labels "")
   if(arg_THREADS)
     set(labels threads)
