@@ -50,12 +50,6 @@ Captured captureStderr(const std::function<int32_t()> &call)
     return c;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 }
 
 TEST(EngineFailureLog, AFailedConversionSaysOnceWhereAndWhy)

@@ -7,15 +7,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-}
-
 TEST(EngineProbe, ReportsTheFactsOfEverySourceKind)
 {
     struct Case {

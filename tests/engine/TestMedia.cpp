@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLockFile>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
@@ -341,4 +342,11 @@ std::vector<double> beepTimes(const QString &file)
         quietSince = i;
     }
     return times;
+}
+
+void writeFile(const QString &file, const QByteArray &bytes)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }

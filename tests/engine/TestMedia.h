@@ -54,3 +54,5 @@ QByteArray fileBytes(const QString &file);
 // rate), and of its sound at which a beep sets in after at least half a second of quiet.
 std::vector<double> flashTimes(const QString &file);
 std::vector<double> beepTimes(const QString &file);
+// Writes the bytes as the whole file; fails the test when it cannot.
+void writeFile(const QString &file, const QByteArray &bytes);
