@@ -9,12 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The list the engine gives for `path`, asked for as the program does: the size first.
 QString streamList(const QString &path, int32_t *length = nullptr)
