@@ -16,6 +16,17 @@ namespace {
 constexpr auto kStallLimit = std::chrono::seconds(30);
 constexpr int kAacFrameSamples = 1024;
 constexpr int kMaxConsecutiveBadReads = 100;
+// How far sound read ahead of the picture may wait for it before the picture is carried on.
+constexpr int64_t kSoundLeadUs = 10 * int64_t(AV_TIME_BASE);
+// Sound that goes on after the picture for longer than this carries the picture with it; a shorter
+// overhang is the containers' frame granularity, and cut.
+constexpr int64_t kSoundOverhangUs = AV_TIME_BASE / 2;
+// A conversion whose output runs this far past the file's length (more for each join closed up)
+// follows broken timestamps: it is stopped before it fills the disk.
+constexpr double kRunawayFactor = 2;
+constexpr double kRunawaySlackSeconds = 60;
+// A file whose length nobody states is taken to hold at least this much a second.
+constexpr double kLowestBytesPerSecond = 16000 / 8;
 // What a stage returns when another one failed first.
 constexpr int kAborted = AVERROR(ECANCELED);
 
@@ -86,10 +97,16 @@ int Conversion::run()
     return -1;
 }
 
+int Conversion::stoppedBeforeAnyPicture()
+{
+    muxer_.abandon();
+    return 0;
+}
+
 int Conversion::convert()
 {
     if (setUp() < 0)
-        return -1;
+        return state_.stopRequested() ? stoppedBeforeAnyPicture() : -1;
     if (window_ && window_->post)
         window_->post(window_, DVDENCODER_MSG_READY, 0, 0);
     int filtered = 0, encoded = 0;
@@ -116,7 +133,9 @@ int Conversion::convert()
     encoder.join();
     if (read < 0 || filtered < 0 || encoded < 0)
         return -1;
-    if (framesEncoded_ == 0 && !stopped)
+    if (framesEncoded_ == 0 && stopped)
+        return stoppedBeforeAnyPicture();
+    if (!pictureSeen_ && !stopped)
         return fail("finding a picture in the chosen range of", s_.sourcePath, AVERROR_EOF);
     const int finished = muxer_.finish();
     return finished < 0 ? fail("finishing", s_.outputPath, finished) : 0;
@@ -165,7 +184,12 @@ int Conversion::setUp()
     orientation_ = orientationOf(input_.videoStream());
     const AVRational guessed = av_guess_frame_rate(ctx, input_.videoStream(), nullptr);
     if (guessed.num > 0 && guessed.den > 0)
-        lastVideoDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), videoTimeBase_));
+        frameDuration_ = std::max<int64_t>(1, av_rescale_q(1, av_inv_q(guessed), videoTimeBase_));
+    lastVideoDuration_ = frameDuration_;
+    probedSeconds_ = input_.durationSeconds();
+    if (probedSeconds_ <= 0)
+        probedSeconds_ = input_.sizeBytes() / kLowestBytesPerSecond;
+    mender_ = TimestampMender(ctx);
     frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
     // A source that cannot seek is decoded from its beginning; what lies before the start is dropped.
     if (s_.startSecond > 0)
@@ -208,6 +232,8 @@ int Conversion::readSource()
         if (ret < 0)
             return state_.stopRequested() ? ret : fail(kReading, s_.sourcePath, ret);
         badReads = 0;
+        mender_.mend(packet_.get(), packet_->stream_index == input_.videoIndex() ? frameDuration_ : 0);
+        joinsClosed_ = mender_.jumpsClosed();
         if (packet_->stream_index == input_.videoIndex() && !videoDone)
             ret = decodeVideo(packet_.get());
         else if (packet_->stream_index == audioIndex_ && !audioDone)
@@ -259,6 +285,7 @@ int Conversion::takeVideoFrame(AVFrame *frame)
     if (lastVideoPts_ != AV_NOPTS_VALUE && pts <= lastVideoPts_)
         return 0; // a repeated or reordered timestamp would make the rate filter stall
     lastVideoPts_ = pts;
+    pictureRead_ = true;
     frame->pts = pts;
     // The frame after the range is still handed over: the rate filter needs it to place the last one.
     if (s_.lengthSeconds > 0 && pts * av_q2d(videoTimeBase_) >= s_.lengthSeconds)
@@ -296,7 +323,25 @@ int Conversion::takeAudioFrame(AVFrame *frame)
         audioInputDone_ = true;
         ret = 0;
     }
-    return ret < 0 ? fail(kFilteringSound, s_.sourcePath, ret) : pullAudio();
+    if (ret < 0)
+        return fail(kFilteringSound, s_.sourcePath, ret);
+    ret = pullAudio();
+    return ret < 0 ? ret : keepPictureUp(false);
+}
+
+int Conversion::keepPictureUp(bool last)
+{
+    if (nextAudioUs_ == AV_NOPTS_VALUE || videoInputDone_ || videoOutputDone_)
+        return 0;
+    const int64_t pictureUs = lastVideoPts_ == AV_NOPTS_VALUE ? 0 : av_rescale_q(lastVideoPts_, videoTimeBase_, AV_TIME_BASE_Q);
+    const int64_t untilUs = last ? nextAudioUs_ : nextAudioUs_ - kSoundLeadUs;
+    if (untilUs <= pictureUs || (last && !pictureRead_))
+        return 0;
+    // A frame without a picture: how far the picture must reach. What comes up to there is covered.
+    FramePtr marker = makeFrame();
+    marker->pts = av_rescale_q(untilUs, AV_TIME_BASE_Q, videoTimeBase_);
+    lastVideoPts_ = marker->pts;
+    return decodedVideo_.push(std::move(marker)) ? 0 : kAborted;
 }
 
 int Conversion::pullAudio()
@@ -329,6 +374,8 @@ int Conversion::finishReading(bool stopped)
         if ((ret = pullAudio()) < 0)
             return ret;
     }
+    if ((ret = keepPictureUp(true)) < 0)
+        return ret;
     // All the sound is handed over before the picture's end, so the encoders see it complete.
     return decodedVideo_.push(nullptr) ? 0 : kAborted;
 }
@@ -341,19 +388,27 @@ int Conversion::filterVideo()
             return kAborted;
         if (!frame)
             break;
+        int ret = 0;
+        if (!frame->buf[0]) {
+            if ((ret = followSound(frame->pts)) < 0)
+                return ret;
+            continue;
+        }
         if (frame->pkt_duration > 0)
             lastVideoDuration_ = frame->pkt_duration;
         videoEndPts_ = frame->pts + lastVideoDuration_;
         if (!videoChain_.built()) {
-            PictureSource source;
-            source.format = {static_cast<AVPixelFormat>(frame->format), frame->width, frame->height};
-            source.deinterlace = interlacedSource_ || frame->interlaced_frame;
-            source.orientation = orientation_;
-            int ret = videoChain_.build(frame.get(), videoTimeBase_, false, videoChain(s_, source));
-            if (ret < 0)
+            // Once black stands in for the picture, it does so up to the first one.
+            if (framesFiltered_ > 0 && (ret = followSound(frame->pts)) < 0)
+                return ret;
+            if ((ret = buildVideoChain(frame.get())) < 0)
                 return fail(kFilteringPicture, s_.sourcePath, ret);
         }
-        int ret = videoChain_.push(frame.get());
+        av_frame_unref(lastPicture_.get());
+        if ((ret = av_frame_ref(lastPicture_.get(), frame.get())) < 0)
+            return fail(kFilteringPicture, s_.sourcePath, ret);
+        lastPushedPts_ = frame->pts;
+        ret = videoChain_.push(frame.get());
         if (ret == AVERROR_EOF)
             ret = 0;
         if (ret < 0)
@@ -362,13 +417,88 @@ int Conversion::filterVideo()
             return ret;
     }
     if (videoChain_.built()) {
-        int ret = videoChain_.close(videoEndPts_);
+        int ret = videoChain_.close(std::max(videoEndPts_, coveredUntil_));
         if (ret < 0 && ret != AVERROR_EOF)
             return fail(kFilteringPicture, s_.sourcePath, ret);
         if ((ret = pullVideo()) < 0)
             return ret;
     }
     return filteredVideo_.push(nullptr) ? 0 : kAborted;
+}
+
+int Conversion::buildVideoChain(const AVFrame *frame)
+{
+    PictureSource source;
+    source.format = {static_cast<AVPixelFormat>(frame->format), frame->width, frame->height};
+    source.deinterlace = interlacedSource_ || frame->interlaced_frame;
+    source.orientation = orientation_;
+    // The chain's frames follow those made while no picture had come.
+    source.startSeconds = framesFiltered_ * av_q2d(av_inv_q(s_.frameRate));
+    return videoChain_.build(frame, videoTimeBase_, false, videoChain(s_, source));
+}
+
+int Conversion::followSound(int64_t pts)
+{
+    if (videoChain_.built()) {
+        // Held by a copy of the last picture there, which the rate filter repeats up to it.
+        const int64_t overhang = av_rescale_q(kSoundOverhangUs, AV_TIME_BASE_Q, videoTimeBase_);
+        if (pts <= videoEndPts_ + overhang || pts <= lastPushedPts_)
+            return 0;
+        coveredUntil_ = pts;
+        FramePtr held = makeFrame();
+        int ret = av_frame_ref(held.get(), lastPicture_.get());
+        if (ret >= 0) {
+            held->pts = pts;
+            lastPushedPts_ = pts;
+            ret = videoChain_.push(held.get());
+        }
+        if (ret < 0 && ret != AVERROR_EOF)
+            return fail(kFilteringPicture, s_.sourcePath, ret);
+        return pullVideo();
+    }
+    // Black frames up to there, made as the encoder's pictures are.
+    const int64_t until = av_rescale_q_rnd(pts, videoTimeBase_, av_inv_q(s_.frameRate), AV_ROUND_DOWN);
+    while (framesFiltered_ < until && !state_.stopRequested()) {
+        FramePtr black = makeFrame();
+        black->format = AV_PIX_FMT_YUV420P;
+        black->width = s_.width;
+        black->height = s_.height;
+        int ret = av_frame_get_buffer(black.get(), 0);
+        if (ret >= 0) {
+            for (int y = 0; y < s_.height; ++y)
+                std::fill_n(black->data[0] + y * black->linesize[0], s_.width, uint8_t(16));
+            for (int plane = 1; plane < 3; ++plane)
+                for (int y = 0; y < s_.height / 2; ++y)
+                    std::fill_n(black->data[plane] + y * black->linesize[plane], s_.width / 2, uint8_t(128));
+            ret = handOn(std::move(black));
+        }
+        if (ret < 0)
+            return ret;
+        if (ret > 0)
+            return 0;
+    }
+    return 0;
+}
+
+bool Conversion::runningAway() const
+{
+    if (s_.lengthSeconds > 0 || probedSeconds_ <= 0)
+        return false;
+    const double allowed = (kRunawayFactor + joinsClosed_) * probedSeconds_ + kRunawaySlackSeconds - s_.startSecond;
+    return framesFiltered_ * av_q2d(av_inv_q(s_.frameRate)) > allowed;
+}
+
+int Conversion::handOn(FramePtr frame)
+{
+    if (frameLimit_ > 0 && framesFiltered_ >= frameLimit_) {
+        // Frames past the range are not even made: filling a gap can make hours of them.
+        videoOutputDone_ = true;
+        return 1;
+    }
+    if (runningAway())
+        return fail("following the timestamps of", s_.sourcePath, AVERROR_INVALIDDATA);
+    ++framesFiltered_;
+    return filteredVideo_.push(std::move(frame)) ? 0 : kAborted;
 }
 
 int Conversion::pullVideo()
@@ -381,14 +511,9 @@ int Conversion::pullVideo()
             return 0;
         if (ret < 0)
             return fail(kFilteringPicture, s_.sourcePath, ret);
-        if (frameLimit_ > 0 && framesFiltered_ >= frameLimit_) {
-            // Frames past the range are not even made: filling a gap can make hours of them.
-            videoOutputDone_ = true;
-            return 0;
-        }
-        ++framesFiltered_;
-        if (!filteredVideo_.push(std::move(frame)))
-            return kAborted;
+        pictureSeen_ = true;
+        if ((ret = handOn(std::move(frame))) != 0)
+            return ret < 0 ? ret : 0;
     }
     return 0;
 }

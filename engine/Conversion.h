@@ -14,6 +14,7 @@
 #include "RunState.h"
 #include "SoundChain.h"
 #include "StreamDecoder.h"
+#include "TimestampMender.h"
 #include "DVDEncoder.h"
 
 #include <atomic>
@@ -31,6 +32,8 @@ public:
 private:
     int convert();
     int setUp();
+    // A stop that came before any picture was encoded leaves nothing behind.
+    int stoppedBeforeAnyPicture();
     // Runs one stage's work; a failure aborts the queues, so no other stage waits for it.
     template <typename Work>
     int runStage(const char *stage, const std::string &file, Work &&work);
@@ -46,10 +49,19 @@ private:
     int takeVideoFrame(AVFrame *frame);
     int takeAudioFrame(AVFrame *frame);
     int pullAudio();
+    // Carries the picture on to follow sound read far ahead of it, so the sound need not wait in
+    // memory; `last` at the end, where the sound's end carries the picture to it.
+    int keepPictureUp(bool last);
 
     // The picture's filters, and the number of frames the range holds.
     int filterVideo();
+    int buildVideoChain(const AVFrame *frame);
     int pullVideo();
+    // The picture lasts until `pts`: black while no picture has come, else the last one held.
+    int followSound(int64_t pts);
+    // Hands a frame to the encoder: 1 when the range is complete and it was left out.
+    int handOn(FramePtr frame);
+    bool runningAway() const;
 
     // Both encoders and the muxer; the sound is held to where the picture has got.
     int encodeStreams();
@@ -84,12 +96,18 @@ private:
 
     // Facts of the video stream, copied before reading starts: reading may update the stream.
     AVRational videoTimeBase_{1, 1};
+    int64_t frameDuration_ = 1; // as the frame rate says, in the video time base
     bool interlacedSource_ = false;
     Orientation orientation_;
+    // The file's length as the probe sees it, and the joins in it closed up so far.
+    double probedSeconds_ = 0;
+    std::atomic<int> joinsClosed_{0};
 
     // Reading.
     int64_t videoOffset_ = 0, audioOffset_ = 0; // the clip start, in each stream's time base
-    int64_t lastVideoPts_ = AV_NOPTS_VALUE;
+    TimestampMender mender_{nullptr};
+    int64_t lastVideoPts_ = AV_NOPTS_VALUE; // of the last picture read, or how far it was carried on
+    bool pictureRead_ = false;
     // Where the sound read so far ends, since the clip start, in AV_TIME_BASE units: sound without
     // usable timestamps goes on from here, and counting finely keeps it from drifting.
     int64_t nextAudioUs_ = AV_NOPTS_VALUE;
@@ -104,7 +122,11 @@ private:
     int64_t lastVideoDuration_ = 1, videoEndPts_ = 0;
     int64_t frameLimit_ = 0; // frames the range holds; 0 = up to the end
     int64_t framesFiltered_ = 0;
+    FramePtr lastPicture_ = makeFrame(); // the last picture pushed into the chain
+    int64_t lastPushedPts_ = AV_NOPTS_VALUE;
+    int64_t coveredUntil_ = 0; // how far the picture must last for the sound
     std::atomic<bool> videoOutputDone_{false};
+    std::atomic<bool> pictureSeen_{false};
 
     struct Failure {
         const char *stage = nullptr;

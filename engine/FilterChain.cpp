@@ -63,7 +63,7 @@ std::string videoChain(const ConversionSettings &s, const PictureSource &source)
         chain += "scale=" + w + ":" + h + ":flags=lanczos,format=yuv420p";
     if (const std::string turn = orientationFilters(source.orientation); !turn.empty())
         chain += "," + turn;
-    chain += ",fps=fps=" + rateText(s.frameRate) + ":start_time=0";
+    chain += ",fps=fps=" + rateText(s.frameRate) + ":start_time=" + std::to_string(source.startSeconds);
     if (s.frameWidth != s.width || s.frameHeight != s.height)
         chain += ",pad=" + std::to_string(s.width) + ":" + std::to_string(s.height) + ":(ow-iw)/2:(oh-ih)/2:black";
     chain += ",setsar=1";

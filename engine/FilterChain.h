@@ -42,9 +42,10 @@ struct PictureSource {
     PictureFormat format;
     bool deinterlace = false;
     Orientation orientation;
+    double startSeconds = 0; // since the clip start: what lies before was made otherwise
 };
 
 // What the picture goes through: deinterlacing when needed, scaling to the frame size, turning
-// upright, the constant frame rate from the clip start on, centring on black at the resolution,
+// upright, the constant frame rate from the start on, centring on black at the resolution,
 // square pixels.
 std::string videoChain(const ConversionSettings &s, const PictureSource &source);

@@ -90,6 +90,11 @@ double InputFile::durationSeconds() const
     return ctx_->duration > 0 ? ctx_->duration / static_cast<double>(AV_TIME_BASE) : 0;
 }
 
+int64_t InputFile::sizeBytes() const
+{
+    return ctx_ && ctx_->pb ? std::max<int64_t>(0, avio_size(ctx_->pb)) : 0;
+}
+
 double InputFile::secondsOf(int index, int64_t ts) const
 {
     const AVStream *st = ctx_->streams[index];

@@ -21,6 +21,8 @@ public:
     int64_t originUs() const;
     // Seconds, 0 when unknown.
     double durationSeconds() const;
+    // Bytes, 0 when unknown.
+    int64_t sizeBytes() const;
     // Seconds since the origin of a timestamp of stream `index`.
     double secondsOf(int index, int64_t ts) const;
     // Jumps to the keyframe at or before `seconds` since the origin, as the file's index tells.

@@ -47,7 +47,9 @@ TEST(EngineConformity, Mpeg4FromEverySourceKindPlaysOnThePsp)
 }
 
 // Sources as people have them today, converted with the default profile. Whole files last as long as
-// their picture ("shortsound"'s starts 21 ms after its sound, as Matroska shifts AAC's priming).
+// their picture, or their sound where it goes on for longer ("shortsound"'s starts 21 ms after its sound, as Matroska shifts AAC's priming; the
+// joined recordings' second picture follows the first's sound, which outlasts its picture by 16 ms;
+// "longsound"'s AAC ends on a whole frame, 11 ms after its beeps).
 TEST(EngineConformity, SourcesFromTheFieldPlayOnThePsp)
 {
     const struct {
@@ -56,6 +58,7 @@ TEST(EngineConformity, SourcesFromTheFieldPlayOnThePsp)
     } cases[] = {
         {"rot90", "1", "3", 3},      {"rot180", "1", "3", 3},      {"rot270", "1", "3", 3},
         {"switch", "0", "0", 4},     {"real", "0", "0", 4},        {"shortsound", "0", "0", 4.02},
+        {"longsound", "0", "0", 4.01}, {"joined", "0", "0", 4.02},  {"joinedwrap", "0", "0", 4.02},
         {"hevc10", "1", "3", 3},     {"high10", "1", "3", 3},      {"av1", "1", "3", 3},
         {"fps5994", "1", "3", 3},    {"uhd", "1", "3", 3},         {"surround96k", "1", "3", 3},
         {"synclate", "0", "0", 6},

@@ -226,6 +226,27 @@ TEST(EngineConversion, StopFinishesAShorterPlayableFileAndReturnsZero)
     EXPECT_EQ(EngineLibrary::get().X_StopConvert(), -1) << "nothing runs any more";
 }
 
+// A stop that comes as soon as the conversion may be stopped, before any picture: nothing is left.
+TEST(EngineConversion, StopBeforeTheFirstPictureReturnsZeroAndLeavesNoFile)
+{
+    struct StoppingWindow : MessageTarget {
+        StoppingWindow()
+        {
+            post = [](MessageTarget *, uint32_t msg, intptr_t, intptr_t) {
+                if (msg == DVDENCODER_MSG_READY)
+                    EngineLibrary::get().X_StopConvert();
+            };
+        }
+    } window;
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("long");
+    r.output = dir.filePath("STOPPED.MP4");
+    r.length = "0";
+    EXPECT_EQ(convert(r, &window), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
 // The picture of this source starts 25 minutes after its sound, so the rate filter fills that gap
 // with its first frame: a stop there must still end the file where the progress was, not at the
 // gap's end.

@@ -6,8 +6,14 @@
 #include "QtPrinting.h"
 #include "TestMedia.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // At column x of a BGR picture: red in the upper quarter, blue in the lower, as the turned sources
@@ -67,7 +73,7 @@ TEST(EngineSources, TurnedPhoneVideoComesOutUprightEverywhere)
 
 // Every beep of the source is heard within one output frame of its white frame: with a trim start,
 // with sound that starts late, at a variable frame rate, across a sound that turns from stereo to
-// 5.1, and with sound whose timestamps all say 0.
+// 5.1, with sound whose timestamps all say 0, and across the joins of recordings.
 TEST(EngineSources, EveryFlashAndBeepStayWithinOneFrameOfEachOther)
 {
     const struct {
@@ -76,6 +82,7 @@ TEST(EngineSources, EveryFlashAndBeepStayWithinOneFrameOfEachOther)
     } cases[] = {
         {"sync", "0", "0", 6, 6},    {"sync", "1", "4", 4, 4},   {"synclate", "0", "0", 6, 4},
         {"syncvfr", "0", "0", 6, 6}, {"switch", "0", "0", 4, 4}, {"real", "0", "0", 4, 4},
+        {"joined", "0", "0", 4, 4},  {"joinedwrap", "1", "0", 3, 3},
     };
     QTemporaryDir dir;
     for (const auto &c : cases) {
@@ -96,4 +103,61 @@ TEST(EngineSources, EveryFlashAndBeepStayWithinOneFrameOfEachOther)
             EXPECT_LE(nearest, 1001.0 / 30000) << "beep at " << beep << " s";
         }
     }
+}
+
+// The conversion of a file whose timestamps run far past its length stops before it fills the disk.
+TEST(EngineSources, TimestampsRunningFarPastTheFilesLengthFailTheConversion)
+{
+    QTemporaryDir dir;
+    ConversionRequest r;
+    r.source = mediaPath("runaway");
+    r.output = dir.filePath("RUNAWAY.MP4");
+    r.length = "0";
+    EXPECT_EQ(convert(r), -1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+namespace {
+// Runs `work` in a child process; the most it held resident, in megabytes, or -1 when it failed.
+double childPeakMegabytes(const std::function<bool()> &work)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(work() ? 0 : 1);
+    int status = -1;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss / 1024.0;
+}
+}
+
+// Sound ten minutes ahead of the first picture once waited for it in memory, 130 MB of it; the
+// stretch is black now, with its sound, and the pictures keep their beeps.
+TEST(EngineSources, SoundLongBeforeThePictureIsHeldInBoundedMemory)
+{
+    QTemporaryDir dir;
+    const auto request = [&](const char *kind) {
+        ConversionRequest r;
+        r.source = mediaPath(kind);
+        r.output = dir.filePath(QString(kind) + ".MP4");
+        r.length = "0";
+        r.resolution = r.frameSize = "160:120";
+        r.frameRate = "5";
+        r.sampleRate = "24000";
+        r.videoKbps = "128";
+        r.audioKbps = "32";
+        return r;
+    };
+    const ConversionRequest plain = request("sync"), leadIn = request("leadin");
+    const double plainPeak = childPeakMegabytes([&] { return convert(plain) == 0; });
+    const double leadInPeak = childPeakMegabytes([&] { return convert(leadIn) == 0; });
+    ASSERT_GT(plainPeak, 0);
+    ASSERT_GT(leadInPeak, 0);
+#ifndef POCKETREEL_SANITIZED
+    EXPECT_LT(leadInPeak - plainPeak, 40) << plainPeak << " MB for 6 s, " << leadInPeak << " MB with the lead-in";
+#endif
+    EXPECT_NEAR(numberOf(probeJson(leadIn.output)["format"].toObject(), "duration"), 602, 0.3);
+    EXPECT_EQ(flashTimes(leadIn.output), (std::vector<double>{600, 601}));
+    EXPECT_EQ(beepTimes(leadIn.output).size(), 602u);
 }

@@ -26,11 +26,12 @@ QStringList lavfi(const QString &graph)
     return {"-f", "lavfi", "-i", graph};
 }
 
-// A black picture with one white frame at every whole second, 25 frames a second.
-QStringList flashes(int seconds)
+// A black picture, 25 frames a second, white for `white` seconds from every whole second on.
+QStringList flashes(int seconds, double white = 0.04)
 {
-    return lavfi(QString("color=c=black:s=160x120:r=25:d=%1,drawbox=t=fill:c=white:enable=lt(mod(t\\,1)\\,0.04)")
-                     .arg(seconds));
+    return lavfi(QString("color=c=black:s=160x120:r=25:d=%1,drawbox=t=fill:c=white:enable=lt(mod(t\\,1)\\,%2)")
+                     .arg(seconds)
+                     .arg(white));
 }
 
 // A 1 kHz beep of 40 ms at every whole second, in every channel of the layout.
@@ -145,9 +146,19 @@ const std::map<QString, Recipe> &recipes()
         {"joinedwrap.ts", {{}, {"recordinglate", "recording"}}},
         {"shortsound.mkv",
          {flashes(4) + beeps(2, 48000, "stereo", 2) + h264Fast() + QStringList{"-c:a", "aac"}, {}}},
+        {"longsound.mkv",
+         {flashes(2) + beeps(4, 48000, "stereo", 2) + h264Fast() + QStringList{"-c:a", "aac"}, {}}},
         {"real.rm",
          {flashes(4) + beeps(4, 8000, "mono", 1)
               + QStringList{"-c:v", "rv20", "-b:v", "200k", "-c:a", "real_144"}, {}}},
+        // Timestamps that jump two hours ahead after 2 s, in a file that states no length.
+        {"runaway.mkv",
+         {lavfi("color=c=gray:s=160x120:r=25:d=4")
+              + QStringList{"-vf", "setpts=PTS+gte(T\\,2)*7200/TB", "-live", "1"} + h264Fast(), {}}},
+        // Ten minutes of beeps before two seconds of flashes, long enough for a low frame rate.
+        {"leadin.mkv",
+         {QStringList{"-itsoffset", "600"} + flashes(2, 0.4) + beeps(602, 24000, "mono", 1) + h264Fast()
+              + QStringList{"-c:a", "aac", "-b:a", "24k"}, {}}},
         {"hevc10.mkv",
          {lavfi("testsrc2=s=320x240:r=25:d=4")
               + QStringList{"-c:v", "libx265", "-preset", "ultrafast", "-pix_fmt", "yuv420p10le", "-x265-params",

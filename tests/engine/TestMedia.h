@@ -28,7 +28,10 @@
 // recordings of flashes and beeps joined with cat, the second's timestamps starting again),
 // "joinedwrap" (the same with the first recorded late in the 33-bit clock, so the second's
 // timestamps read as a day later), "real" (4 s of flashes and beeps in RealVideo 2 and RealAudio 1,
-// whose sound packets all carry time 0), "shortsound" (4 s of flashes with 2 s of beeps), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
+// whose sound packets all carry time 0), "shortsound" (4 s of flashes with 2 s of beeps), "longsound" (2 s of
+// flashes with 4 s of beeps), "runaway" (Matroska
+// without a stated length whose timestamps jump two hours ahead after 2 s), "leadin" (ten minutes of
+// beeps, then two seconds of flashes of 0.4 s with theirs), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
 // "fps5994" (59.94 frames a second), "uhd" (3840 x 2160), "surround96k" (7.1 FLAC at 96 kHz).
 //
 // Sound tracks and subtitles to choose from: "tracks" (TrackMedia.h).
