@@ -164,9 +164,12 @@ int Conversion::setUp()
         if (audioIndex_ < 0)
             return fail("finding the chosen sound track in", s_.sourcePath, AVERROR_STREAM_NOT_FOUND);
     }
-    for (unsigned i = 0; i < ctx->nb_streams; ++i)
-        if (static_cast<int>(i) != input_.videoIndex() && static_cast<int>(i) != audioIndex_)
-            ctx->streams[i]->discard = AVDISCARD_ALL;
+    burning_ = subtitles_.open(s_, input_, SubtitlePlacement{pictureArea(s_), s_.height});
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        const int index = static_cast<int>(i);
+        const bool used = index == input_.videoIndex() || index == audioIndex_ || index == subtitles_.streamIndex();
+        ctx->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
     if ((ret = videoDecoder_.open(input_.videoStream(), 0)) < 0)
         return fail("opening the picture's decoder for", s_.sourcePath, ret);
     // A source whose sound cannot be decoded gets the silent track, like one without sound.
@@ -238,6 +241,8 @@ int Conversion::readSource()
             ret = decodeVideo(packet_.get());
         else if (packet_->stream_index == audioIndex_ && !audioDone)
             ret = decodeAudio(packet_.get());
+        else if (packet_->stream_index == subtitles_.streamIndex())
+            subtitles_.take(packet_.get());
         av_packet_unref(packet_.get());
         if (ret < 0)
             return ret;
@@ -497,6 +502,11 @@ int Conversion::handOn(FramePtr frame)
     }
     if (runningAway())
         return fail("following the timestamps of", s_.sourcePath, AVERROR_INVALIDDATA);
+    // Drawn into the picture's place in the frame, which is where they would go before centring,
+    // at the frame's time since the source's origin.
+    if (burning_)
+        subtitles_.draw(frame.get(),
+                        av_rescale(framesFiltered_, 1000 * s_.frameRate.den, s_.frameRate.num) + s_.startSecond * 1000LL);
     ++framesFiltered_;
     return filteredVideo_.push(std::move(frame)) ? 0 : kAborted;
 }

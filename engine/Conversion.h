@@ -14,6 +14,7 @@
 #include "RunState.h"
 #include "SoundChain.h"
 #include "StreamDecoder.h"
+#include "SubtitleBurner.h"
 #include "TimestampMender.h"
 #include "DVDEncoder.h"
 
@@ -85,6 +86,8 @@ private:
     StreamDecoder videoDecoder_, audioDecoder_;
     FilterChain videoChain_;
     SoundChain sound_{s_};
+    SubtitleBurner subtitles_;
+    bool burning_ = false;
     Encoder videoEncoder_, audioEncoder_;
     PspMuxer muxer_;
     int videoOut_ = -1, audioOut_ = -1;

@@ -33,6 +33,19 @@ std::optional<int> parseInt(const char *text, int lo, int hi)
 {
     return text ? parseInt(trimmed(text), lo, hi) : std::nullopt;
 }
+
+// "-1" (none), an entry's id ("003"), or the absolute path of a subtitle file, taken as it is.
+bool readSubtitle(const char *text, ConversionSettings &s)
+{
+    if (text && text[0] == '/') {
+        s.subtitleFile = text;
+        return true;
+    }
+    const auto entry = parseInt(text, -1, 1000);
+    if (entry)
+        s.subtitleEntry = *entry;
+    return entry.has_value();
+}
 }
 
 bool parseSize(const char *text, int &width, int &height)
@@ -106,10 +119,9 @@ std::optional<ConversionSettings> readConversionSettings(const ConversionTexts &
     const auto start = parseInt(t.startSecond, 0, kMaxSeconds);
     const auto length = parseInt(t.length, 0, kMaxSeconds);
     const auto audio = parseInt(t.audioStream, 0, 1000);
-    const auto subtitle = parseInt(t.subtitleStream, -1, 1000);
     const auto titleNumber = parseInt(t.titleNumber, 0, 1000);
-    if (!rate || !videoKbps || !audioKbps || !sampleRate || !volume || !start || !length || !audio || !subtitle
-        || !titleNumber || (*sampleRate != 24000 && *sampleRate != 48000))
+    if (!rate || !videoKbps || !audioKbps || !sampleRate || !volume || !start || !length || !audio
+        || !readSubtitle(t.subtitleStream, s) || !titleNumber || (*sampleRate != 24000 && *sampleRate != 48000))
         return std::nullopt;
     s.frameRate = *rate;
     s.videoKbps = *videoKbps;

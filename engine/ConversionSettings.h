@@ -31,6 +31,10 @@ struct ConversionSettings {
     int sampleRate = 0;
     int volumeDb = 0;
     int audioStream = 0; // 0 = the first audio stream
+    // The subtitles burned in: an entry of the source's stream list, or a subtitle file; -1 and ""
+    // = none.
+    int subtitleEntry = -1;
+    std::string subtitleFile;
 };
 
 // Nothing when a text is missing or holds a value the engine cannot use.

@@ -64,10 +64,20 @@ std::string videoChain(const ConversionSettings &s, const PictureSource &source)
     if (const std::string turn = orientationFilters(source.orientation); !turn.empty())
         chain += "," + turn;
     chain += ",fps=fps=" + rateText(s.frameRate) + ":start_time=" + std::to_string(source.startSeconds);
-    if (s.frameWidth != s.width || s.frameHeight != s.height)
-        chain += ",pad=" + std::to_string(s.width) + ":" + std::to_string(s.height) + ":(ow-iw)/2:(oh-ih)/2:black";
+    if (s.frameWidth != s.width || s.frameHeight != s.height) {
+        const PictureArea area = pictureArea(s);
+        chain += ",pad=" + std::to_string(s.width) + ":" + std::to_string(s.height) + ":" + std::to_string(area.left)
+            + ":" + std::to_string(area.top) + ":black";
+    }
     chain += ",setsar=1";
     return chain;
+}
+
+PictureArea pictureArea(const ConversionSettings &s)
+{
+    // Centred, on even lines and columns: the chroma of 4:2:0 covers two of each.
+    return PictureArea{((s.width - s.frameWidth) / 2) & ~1, ((s.height - s.frameHeight) / 2) & ~1, s.frameWidth,
+                       s.frameHeight};
 }
 
 int FilterChain::build(const AVFrame *frame, AVRational timeBase, bool audio, const std::string &chain)

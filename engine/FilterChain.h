@@ -4,6 +4,7 @@
 #include "ConversionSettings.h"
 #include "FfmpegHandles.h"
 #include "Orientation.h"
+#include "PictureBlend.h"
 
 #include <string>
 
@@ -49,3 +50,5 @@ struct PictureSource {
 // upright, the constant frame rate from the start on, centring on black at the resolution,
 // square pixels.
 std::string videoChain(const ConversionSettings &s, const PictureSource &source);
+// Where the picture scaled to the frame size lies in the picture written at the resolution.
+PictureArea pictureArea(const ConversionSettings &s);

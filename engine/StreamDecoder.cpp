@@ -1,6 +1,6 @@
 #include "StreamDecoder.h"
 
-int StreamDecoder::open(const AVStream *stream, int threads)
+int StreamDecoder::open(const AVStream *stream, int threads, AVDictionary **options)
 {
     const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec)
@@ -13,7 +13,7 @@ int StreamDecoder::open(const AVStream *stream, int threads)
         return ret;
     ctx_->pkt_timebase = stream->time_base;
     ctx_->thread_count = threads;
-    if ((ret = avcodec_open2(ctx_.get(), codec, nullptr)) < 0)
+    if ((ret = avcodec_open2(ctx_.get(), codec, options)) < 0)
         ctx_.reset();
     return ret;
 }

@@ -5,8 +5,8 @@
 
 class StreamDecoder {
 public:
-    // threads 0 = as many as the machine has.
-    int open(const AVStream *stream, int threads);
+    // threads 0 = as many as the machine has; `options` are the decoder's own (FFmpeg's names).
+    int open(const AVStream *stream, int threads, AVDictionary **options = nullptr);
     // nullptr starts draining. A damaged packet is skipped, not an error.
     int send(const AVPacket *packet);
     // 0 = a frame, AVERROR(EAGAIN) = wants input, AVERROR_EOF = drained, else an error.

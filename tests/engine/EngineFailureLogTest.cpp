@@ -1,6 +1,7 @@
 #include "Conversions.h"
 #include "EngineLibrary.h"
 #include "PrivateMounts.h"
+#include "PspConformity.h"
 #include "QtPrinting.h"
 #include "TestMedia.h"
 
@@ -156,4 +157,41 @@ TEST(EngineFailureLog, ADamagedSourceThatConvertsLeavesStandardErrorQuiet)
     const Captured run = captureStderr([&] { return convert(r); });
     EXPECT_EQ(run.result, 0);
     EXPECT_EQ(run.lines, QStringList());
+}
+
+// Subtitles that cannot be read never fail the clip: it converts without them, and one line says why.
+TEST(EngineFailureLog, SubtitlesThatCannotBeReadAreLeftOutWithOneLine)
+{
+    QTemporaryDir dir;
+    const QString video = dir.filePath("film.mkv");
+    ASSERT_TRUE(QFile::copy(mediaPath("tracks"), video));
+    const QString beside = dir.filePath("film.srt"), missing = dir.filePath("gone.srt");
+    writeFile(beside, QByteArray("\x00\x9f\x12 no subtitles here", 22));
+    const QString prefix = "DVDEncoder: burning in subtitles failed at ";
+    const QString notFound = prefix + "finding the chosen subtitles in " + video + ": Stream not found";
+    const struct {
+        const char *why;
+        QString subtitle, line;
+    } cases[] = {
+        {"file beside that is no subtitle file", "005",
+         prefix + "reading " + beside + ": Invalid data found when processing input"},
+        {"missing file", missing, prefix + "reading " + missing + ": No such file or directory"},
+        {"id past the list", "009", notFound},
+        {"id of a sound track", "001", notFound},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        ConversionRequest r;
+        r.source = video;
+        r.output = dir.filePath("OUT.MP4");
+        r.length = "2";
+        r.subtitle = c.subtitle;
+        const Captured run = captureStderr([&] { return convert(r); });
+        EXPECT_EQ(run.result, 0);
+        EXPECT_EQ(run.lines, QStringList{c.line});
+        PspExpectation e;
+        e.codec = "h264";
+        e.seconds = 2;
+        EXPECT_EQ(pspViolations(r.output, e), QStringList());
+    }
 }

@@ -2,6 +2,7 @@
 #include "ConversionSettings.h"
 #include "EncoderOptions.h"
 #include "PspMuxer.h"
+#include "TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,7 @@ TEST(EngineValues, SettingsRefuseWhatTheEngineCannotUse)
         {&ConversionTexts::aspect, "4:3"},        {&ConversionTexts::resolution, "481:272"},
         {&ConversionTexts::frameSize, "0:272"},   {&ConversionTexts::audioBitRate, "nodef"},
         {&ConversionTexts::length, "-5"},         {&ConversionTexts::subtitleStream, "-2"},
+        {&ConversionTexts::subtitleStream, "film.srt"}, {&ConversionTexts::subtitleStream, ""},
         {&ConversionTexts::sourcePath, ""},       {&ConversionTexts::outputPath, nullptr},
     };
     for (const auto &[field, value] : refused) {
@@ -87,5 +89,49 @@ TEST(EngineValues, SettingsRefuseWhatTheEngineCannotUse)
         ConversionTexts bad = t;
         bad.*field = value;
         EXPECT_FALSE(readConversionSettings(bad).has_value());
+    }
+}
+
+TEST(EngineValues, SubtitleTextNamesAnEntryOrAFile)
+{
+    ConversionTexts t{"/in.mkv", "0",     "0",     "48000", "1:1",  "h264",       "768", "96", "480:272",
+                      "480:272", "Title", "29.97", "001",   "-1",   "/out/M.MP4", "0",   "0"};
+    const struct {
+        const char *text;
+        int entry;
+        const char *file;
+    } cases[] = {{"-1", -1, ""}, {"003", 3, ""}, {" 12 ", 12, ""}, {"/films/film.fr.srt", -1, "/films/film.fr.srt"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        t.subtitleStream = c.text;
+        const auto s = readConversionSettings(t);
+        ASSERT_TRUE(s.has_value());
+        EXPECT_EQ(s->subtitleEntry, c.entry);
+        EXPECT_EQ(s->subtitleFile, c.file);
+        EXPECT_EQ(s->audioStream, 1);
+    }
+}
+
+// Unicode is read as it is; anything else in the code page its language was written in.
+TEST(EngineValues, SubtitleFileCharacterSets)
+{
+    const struct {
+        std::string_view bytes;
+        const char *language, *encoding;
+    } cases[] = {
+        {"plain ASCII", "", ""},
+        {"\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", "", ""},                   // UTF-8 with its mark
+        {"\xFF\xFE\xE9\x00", "", ""},                                // UTF-16
+        {"d\xC3\xA9j\xC3\xA0 vu, \xC3\xA7" "a, d\xE9", "fr", ""},    // UTF-8 with a stray byte
+        {"d\xE9j\xE0 vu", "", "CP1252"},
+        {"d\xE9j\xE0 vu", "pt-BR", "CP1252"},
+        {"\xCF\xF0\xE8\xE2\xE5\xF2", "RUS", "CP1251"},
+        {"\xCF\xF0\xE8\xE2\xE5\xF2", "ru", "CP1251"},
+        {"\xC4\xE3\xE3", "zh-Hans", "GB18030"},
+        {"\xE3\xC5\xE3\xE3\xE1", "jpn", "CP932"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.bytes) + " " + c.language);
+        EXPECT_EQ(legacyTextEncoding(c.bytes, c.language), c.encoding);
     }
 }
