@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -291,6 +292,70 @@ TEST_F(RealCli, ProbeJsonOfEverySourceKindParsesForScripts)
     }
     EXPECT_FALSE(results[kinds.indexOf("dvd")].toObject()["squarePixels"].toBool());
     EXPECT_EQ(results[kinds.indexOf("dvd")].toObject()["displayAspect"].toString(), "16:9");
+}
+
+// "tracks" holds an English sound track (quiet), then a Japanese one (loud) flagged default. The
+// options' default audio language chooses, else the flagged track; --audio overrides both.
+TEST_F(RealCli, TheSoundTrackIsTheOptionsLanguageElseTheFlaggedOneUnlessTheCommandLineSays)
+{
+    const QString source = mediaPath("tracks");
+    SetOption("MinDuration", "-1");
+    const struct {
+        const char *why;
+        int defaultAudio; // its place in the Options dialog's list
+        QStringList options;
+        bool japanese;
+    } cases[] = {
+        {"default language Japanese", 5, {}, true},
+        {"default language English", 1, {}, false},
+        {"default language German, which no track has: the flagged one", 0, {}, true},
+        {"--audio eng", 5, {"--audio", "eng"}, false},
+        {"--audio 2, as probe numbers them", 1, {"--audio", "2"}, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        SetOption("DefaultAudio", QString::number(c.defaultAudio));
+        const CliResult r = Run(QStringList{"convert", "-o", Out(), "--end", "2"} + c.options + QStringList{source});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        ASSERT_EQ(r.out.size(), 1);
+        EXPECT_EQ(pspViolations(r.out[0], H264(2, TitleOfSource(source))), QStringList());
+        if (c.japanese)
+            EXPECT_GT(audioRms(r.out[0]), -30);
+        else
+            EXPECT_LT(audioRms(r.out[0]), -35);
+    }
+}
+
+// With Japanese sound and English as the default subtitle language, English subtitles are burned
+// in unless --subtitles says otherwise; a subtitle file named on the command line is burned in too.
+TEST_F(RealCli, SubtitlesChosenByTheOptionsOrTheCommandLineAreBurnedIn)
+{
+    const QString source = mediaPath("tracks");
+    const QString file = root.path() + "/lines.srt";
+    {
+        QFile srt(file);
+        ASSERT_TRUE(srt.open(QIODevice::WriteOnly));
+        srt.write("1\n00:00:01,000 --> 00:00:02,000\nHHHHHHHH\n\n");
+    }
+    SetOption("MinDuration", "-1");
+    SetOption("DefaultAudio", "5");
+    SetOption("DefaultSubtitle", "1");
+    std::map<QString, std::vector<uint8_t>> shown;
+    for (const QStringList &options : {QStringList{"--subtitles", "none"}, QStringList{}, QStringList{"--subtitles", file}}) {
+        const CliResult r = Run(QStringList{"convert", "-o", Out(), "--end", "2"} + options + QStringList{source});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        ASSERT_EQ(r.out.size(), 1);
+        EXPECT_EQ(pspViolations(r.out[0], H264(2, TitleOfSource(source))), QStringList());
+        shown[options.join(' ')] = toolFrameGray(r.out[0], 1.5, 480, 272);
+    }
+    const auto changed = [&](const QString &a, const QString &b) {
+        int n = 0;
+        for (size_t i = 0; i < shown[a].size() && i < shown[b].size(); ++i)
+            n += std::abs(int(shown[a][i]) - int(shown[b][i])) > 40;
+        return n;
+    };
+    EXPECT_GT(changed("", "--subtitles none"), 300) << "the English subtitles were not burned in";
+    EXPECT_GT(changed("--subtitles " + file, "--subtitles none"), 300) << "the file was not burned in";
 }
 
 // The upload needs no engine: the safe copy into the folder the name's prefix selects.

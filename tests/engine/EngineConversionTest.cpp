@@ -53,15 +53,6 @@ int32_t convertAndStopAfter(const ConversionRequest &r, int frames, int32_t info
     worker.join();
     return stopped ? result : -2;
 }
-
-double audioRms(const QString &file)
-{
-    const ToolResult r = runTool("ffmpeg", {"-v", "info", "-i", file, "-map", "0:a", "-af", "astats=measure_overall=RMS_level:measure_perchannel=none",
-                                            "-f", "null", "-"});
-    const QString text = QString::fromUtf8(r.output);
-    const int at = text.lastIndexOf("RMS level dB:");
-    return at < 0 ? -1000 : text.mid(at + 13).section('\n', 0, 0).trimmed().toDouble();
-}
 }
 
 TEST(EngineConversion, StartsAtTheChosenSecondAndHoldsTheRangeExactly)

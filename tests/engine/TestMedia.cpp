@@ -361,3 +361,13 @@ void writeFile(const QString &file, const QByteArray &bytes)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+double audioRms(const QString &file)
+{
+    const ToolResult r = runTool("ffmpeg", {"-v", "info", "-i", file, "-map", "0:a", "-af",
+                                            "astats=measure_overall=RMS_level:measure_perchannel=none", "-f", "null",
+                                            "-"});
+    const QString text = QString::fromUtf8(r.output);
+    const int at = text.lastIndexOf("RMS level dB:");
+    return at < 0 ? -1000 : text.mid(at + 13).section('\n', 0, 0).trimmed().toDouble();
+}

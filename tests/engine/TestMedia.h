@@ -52,6 +52,8 @@ std::vector<uint8_t> grayFromBgr(const uint8_t *bgr, int count);
 double meanAbsDiff(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b);
 
 QByteArray fileBytes(const QString &file);
+// The RMS level in dB of all the sound of a file, as the ffmpeg tool measures it; -1000 for none.
+double audioRms(const QString &file);
 
 // Seconds from the start of a file's picture at which white frames begin (at a constant frame
 // rate), and of its sound at which a beep sets in after at least half a second of quiet.
