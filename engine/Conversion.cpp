@@ -235,13 +235,17 @@ int Conversion::readSource()
         if (ret < 0)
             return state_.stopRequested() ? ret : fail(kReading, s_.sourcePath, ret);
         badReads = 0;
-        mender_.mend(packet_.get(), packet_->stream_index == input_.videoIndex() ? frameDuration_ : 0);
+        const bool subtitle = packet_->stream_index == subtitles_.streamIndex();
+        if (subtitle)
+            mender_.follow(packet_.get());
+        else
+            mender_.mend(packet_.get(), packet_->stream_index == input_.videoIndex() ? frameDuration_ : 0);
         joinsClosed_ = mender_.jumpsClosed();
         if (packet_->stream_index == input_.videoIndex() && !videoDone)
             ret = decodeVideo(packet_.get());
         else if (packet_->stream_index == audioIndex_ && !audioDone)
             ret = decodeAudio(packet_.get());
-        else if (packet_->stream_index == subtitles_.streamIndex())
+        else if (subtitle)
             subtitles_.take(packet_.get());
         av_packet_unref(packet_.get());
         if (ret < 0)

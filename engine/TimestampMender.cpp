@@ -47,3 +47,14 @@ void TimestampMender::mend(AVPacket *packet, int64_t frameDuration)
     stream.last = dts;
     stream.next = std::max(stream.next == AV_NOPTS_VALUE ? dts : stream.next, dts + duration);
 }
+
+void TimestampMender::follow(AVPacket *packet) const
+{
+    if (!active_ || packet->stream_index < 0 || packet->stream_index >= static_cast<int>(streams_.size()))
+        return;
+    const int64_t shift = av_rescale_q(latestShift_, AV_TIME_BASE_Q, input_->streams[packet->stream_index]->time_base);
+    if (packet->dts != AV_NOPTS_VALUE)
+        packet->dts += shift;
+    if (packet->pts != AV_NOPTS_VALUE)
+        packet->pts += shift;
+}

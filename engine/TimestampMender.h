@@ -19,6 +19,9 @@ public:
     // Shifts the packet's timestamps; `frameDuration` (the stream's time base) stands in for a
     // packet that does not say how long it lasts.
     void mend(AVPacket *packet, int64_t frameDuration);
+    // Shifts a packet of a stream with long pauses (subtitles) as far as the others were shifted:
+    // its own pauses say nothing of jumps.
+    void follow(AVPacket *packet) const;
     // How many jumps were closed so far.
     int jumpsClosed() const { return jumps_; }
 

@@ -55,10 +55,11 @@ int changedPixels(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b, 
     return changed;
 }
 
-// `r` in a 320 x 240 source (or subtitle script) to where it lies in the written picture.
-QRect inPicture(const QRect &r)
+// `r` on a canvas (the 320 x 240 source, a subtitle script's, a DVB screen) to where it lies in the
+// written picture.
+QRect inPicture(const QRect &r, QSize canvas = QSize(320, 240))
 {
-    const double sx = PictureWidth / 320.0, sy = Height / 240.0;
+    const double sx = double(PictureWidth) / canvas.width(), sy = double(Height) / canvas.height();
     const int left = std::max(0, int(std::ceil(r.left() * sx))), top = int(std::ceil(r.top() * sy));
     const int right = int((r.right() + 1) * sx) - 1, bottom = int((r.bottom() + 1) * sy) - 1;
     return QRect(QPoint(PictureLeft + left, top), QPoint(PictureLeft + right, bottom));
@@ -151,21 +152,26 @@ TEST(EngineTracks, BurnsTheChosenSubtitlesIntoThePictureOnlyWhileTheyShow)
     const QRect all(0, 0, Width, Height);
     const struct {
         const char *why;
-        QString subtitle;
+        QString source, subtitle;
         int start;
         double cue; // where its cue starts in the clip, for a second
         QRect area;
     } cases[] = {
-        {"ASS track, its box cut at the picture's edge", "002", 0, Start, inPicture(AssBox)},
-        {"DVD picture track", "004", 0, Start, inPicture(DvdRectangle)},
-        {"SubRip file beside, by its id", "005", 0, Start, textBand},
-        {"SubRip file by its path, its cue at 5 s after a trim start at 3 s", folder.path("film.srt"), 3, 2, textBand},
+        {"ASS track, its box cut at the picture's edge", folder.video, "002", 0, Start, inPicture(AssBox)},
+        {"DVD picture track", folder.video, "004", 0, Start, inPicture(DvdRectangle)},
+        {"SubRip file beside, by its id", folder.video, "005", 0, Start, textBand},
+        {"SubRip file by its path, its cue at 5 s after a trim start at 3 s", folder.video, folder.path("film.srt"), 3,
+         2, textBand},
+        // MPEG-TS timestamps that jump are closed up; eleven quiet seconds between two lines are no
+        // jump. The trim start is read from the keyframe at 0 s, so both lines are read.
+        {"DVB picture track in MPEG-TS, its second line eleven seconds after the first", mediaPath("broadcast"), "000",
+         11, LateStart - 11, inPicture(DvdRectangle, QSize(720, 576))},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
         // The last frame before the cue, its first, and one after its end.
         const std::vector<double> times{c.cue - 0.04, c.cue, c.cue + 1.5};
-        ConversionRequest r = pillarboxed(folder.video, folder.path("burned.MP4"));
+        ConversionRequest r = pillarboxed(c.source, folder.path("burned.MP4"));
         r.start = QString::number(c.start);
         r.length = "4";
         r.subtitle = c.subtitle;

@@ -178,6 +178,7 @@ const std::map<QString, Recipe> &recipes()
               + h264Fast() + QStringList{"-c:a", "flac"}, {}}},
 
         {"tracks.mkv", {tracksRecipe(), {}}},
+        {"broadcast.ts", {broadcastRecipe(), {}}},
     };
     return r;
 }

@@ -34,7 +34,7 @@
 // beeps, then two seconds of flashes of 0.4 s with theirs), "hevc10" (HEVC Main 10), "high10" (H.264 High 10), "av1",
 // "fps5994" (59.94 frames a second), "uhd" (3840 x 2160), "surround96k" (7.1 FLAC at 96 kHz).
 //
-// Sound tracks and subtitles to choose from: "tracks" (TrackMedia.h).
+// Sound tracks and subtitles to choose from: "tracks", "broadcast" (TrackMedia.h).
 QString mediaPath(const QString &kind);
 QStringList conformitySourceKinds();
 

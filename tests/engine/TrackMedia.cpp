@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace {
 QString dataUri(const QByteArray &bytes)
 {
@@ -72,16 +75,25 @@ QByteArray subpicture(const QRect &r, double seconds)
     return unit;
 }
 
-// An MPEG program stream holding one subpicture unit at time 0.
-QByteArray programStream(const QByteArray &unit)
+// An MPEG program stream holding subpicture units, each at its time in seconds.
+QByteArray programStream(const std::vector<std::pair<QByteArray, double>> &units)
 {
-    QByteArray ps("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01\x01\x89\xC3\xF8", 14); // pack header, clock 0
-    QByteArray pes("\x81\x80\x05\x21\x00\x01\x00\x01", 8);                       // PTS 0
-    pes.append(char(0x20)); // the first subpicture stream
-    pes += unit;
-    ps.append("\x00\x00\x01\xBD", 4); // private stream 1
-    put16(ps, int(pes.size()));
-    ps += pes;
+    QByteArray ps;
+    for (const auto &[unit, seconds] : units) {
+        const qint64 pts = qint64(seconds * 90000);
+        ps.append("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01\x01\x89\xC3\xF8", 14); // pack header, clock 0
+        QByteArray pes("\x81\x80\x05", 3);                                            // a PTS follows
+        pes.append(char(0x21 | ((pts >> 29) & 0x0E)));
+        pes.append(char((pts >> 22) & 0xFF));
+        pes.append(char(0x01 | ((pts >> 14) & 0xFE)));
+        pes.append(char((pts >> 7) & 0xFF));
+        pes.append(char(0x01 | ((pts << 1) & 0xFE)));
+        pes.append(char(0x20)); // the first subpicture stream
+        pes += unit;
+        ps.append("\x00\x00\x01\xBD", 4); // private stream 1
+        put16(ps, int(pes.size()));
+        ps += pes;
+    }
     ps.append("\x00\x00\x01\xB9", 4);
     return ps;
 }
@@ -91,7 +103,7 @@ QStringList tracksRecipe()
 {
     using namespace TrackCues;
     const QByteArray srt = "1\n00:00:01,000 --> 00:00:02,000\nBonjour\n\n";
-    const QByteArray dvd = programStream(subpicture(DvdRectangle, End - Start));
+    const QByteArray dvd = programStream({{subpicture(DvdRectangle, End - Start), 0}});
     return {"-f", "lavfi", "-i", "color=c=0x303030:s=320x240:r=25:d=8",
             "-f", "lavfi", "-i", "sine=frequency=440:sample_rate=48000:duration=8,volume=0.05",
             "-f", "lavfi", "-i", "sine=frequency=1000:sample_rate=48000:duration=8",
@@ -107,4 +119,15 @@ QStringList tracksRecipe()
             "-metadata:s:s:0", "language=eng", "-metadata:s:s:0", "title=Signs", "-metadata:s:s:1", "language=fre",
             "-metadata:s:s:2", "language=eng", "-disposition:s:0", "0", "-disposition:s:1", "forced",
             "-disposition:s:2", "0"};
+}
+
+QStringList broadcastRecipe()
+{
+    using namespace TrackCues;
+    const QByteArray lines = programStream(
+        {{subpicture(DvdRectangle, End - Start), 0}, {subpicture(DvdRectangle, End - Start), LateStart - Start}});
+    return {"-f", "lavfi", "-i", "color=c=0x303030:s=320x240:r=25:d=17",
+            "-itsoffset", QString::number(Start), "-f", "mpeg", "-i", dataUri(lines),
+            "-map", "0:v", "-map", "1:s", "-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv420p", "-g", "500",
+            "-c:s", "dvbsub", "-f", "mpegts"};
 }
