@@ -1,6 +1,6 @@
 // A conversion stopped at twenty moments, chosen at random from a fixed seed: each stop must leave
 // a file that plays to its end and lasts as long as the engine said it had converted when the stop
-// came, within a second.
+// came, within a second, or no file when no picture had been converted yet.
 #include "Conversions.h"
 #include "EngineLibrary.h"
 #include "TestMedia.h"
@@ -75,6 +75,12 @@ TEST(FaultStop, TwentyMomentsEachLeaveAPlayableFileAsLongAsReported)
 
         EXPECT_EQ(result, 0);
         EXPECT_FALSE(QFile::exists(output + ".part"));
+        // A stop before the first picture leaves no file at all (on a loaded machine the first
+        // picture can take longer than the earliest moments); after one, a playable file.
+        if (!QFile::exists(output)) {
+            EXPECT_EQ(info[2], 0) << "no file, though frame " << info[2] << " was done before the stop";
+            continue;
+        }
         EXPECT_EQ(DecodingErrors(output), QByteArray());
         if (stopped != 0)
             continue; // the conversion had ended before the stop came: a whole file
