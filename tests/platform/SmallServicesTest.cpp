@@ -144,8 +144,14 @@ TEST(PlatformDialogFilter, ProgramFiltersBecomeQtNameFilters)
         QStringList qt;
     } cases[] = {
         {"", {}},
-        {"PSP THM (*.THM)|*.THM|JPG (*.jpg)|*.jpg|BMP (*.bmp)|*.bmp",
-         {"PSP THM (*.THM) (*.THM)", "JPG (*.jpg) (*.jpg)", "BMP (*.bmp) (*.bmp)"}},
+        // A description that already shows its masks keeps one list, the one Qt reads.
+        {"PSP THM (*.THM)|*.THM|JPG (*.jpg)|*.jpg|BMP (*.bmp)|*.bmp", {"PSP THM (*.THM)", "JPG (*.jpg)", "BMP (*.bmp)"}},
+        {"Video Files (*.avi;*.mp4;*.mkv)|*.avi;*.mp4;*.mkv|All Files (*.*)|*.*",
+         {"Video Files (*.avi *.mp4 *.mkv)", "All Files (*.*)"}},
+        {"Clips ( *.mkv *.AVI )|*.avi;*.mkv", {"Clips (*.avi *.mkv)"}},
+        // Other words in parentheses are the description's own.
+        {"Video (PSP)|*.mp4", {"Video (PSP) (*.mp4)"}},
+        {"Some (*.avi)|*.avi;*.mkv", {"Some (*.avi) (*.avi *.mkv)"}},
         {"Video files|*.avi;*.mp4; *.mkv|All files|*.*", {"Video files (*.avi *.mp4 *.mkv)", "All files (*.*)"}},
         {"Dangling description", {}},
         {"Videos|*.avi|No masks|", {"Videos (*.avi)"}},
