@@ -11,8 +11,9 @@ public:
     QStringList messages;
     void Information(const QString &text) override { messages << text; }
     void Error(const QString &text) override { messages << text; }
+    void Warning(const QString &text) override { messages << text; }
     bool Confirm(const QString &) override { return false; }
     QStringList OpenFiles(const QString &, const QString &) override { return files; }
     SaveAnswer SaveFile(const QString &, const QString &, int) override { return {}; }
-    QString ChooseFolder(const QString &) override { return {}; }
+    QString ChooseFolder(const QString &, const QString &) override { return {}; }
 };

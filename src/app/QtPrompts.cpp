@@ -25,6 +25,11 @@ void QtPrompts::Error(const QString &text)
     QMessageBox::critical(owner(), QApplication::applicationDisplayName(), text);
 }
 
+void QtPrompts::Warning(const QString &text)
+{
+    QMessageBox::warning(owner(), QApplication::applicationDisplayName(), text);
+}
+
 bool QtPrompts::Confirm(const QString &text)
 {
     return QMessageBox::question(owner(), QApplication::applicationDisplayName(), text,
@@ -57,7 +62,7 @@ Prompts::SaveAnswer QtPrompts::SaveFile(const QString &title, const QString &fil
     return answer;
 }
 
-QString QtPrompts::ChooseFolder(const QString &caption)
+QString QtPrompts::ChooseFolder(const QString &caption, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(owner(), caption, QString(), QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(owner(), caption, startFolder, QFileDialog::ShowDirsOnly);
 }

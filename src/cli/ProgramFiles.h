@@ -13,10 +13,11 @@ class NoPrompts : public Prompts {
 public:
     void Information(const QString &) override {}
     void Error(const QString &) override {}
+    void Warning(const QString &) override {}
     bool Confirm(const QString &) override { return false; }
     QStringList OpenFiles(const QString &, const QString &) override { return {}; }
     SaveAnswer SaveFile(const QString &, const QString &, int) override { return {}; }
-    QString ChooseFolder(const QString &) override { return {}; }
+    QString ChooseFolder(const QString &, const QString &) override { return {}; }
 };
 
 // The files of the application folder (the folder of the executable) and the user's files, as

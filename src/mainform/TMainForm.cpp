@@ -286,7 +286,8 @@ void TMainForm::suiImageButton_MinClick()
 
 void TMainForm::suiImageButton_BrowseClick()
 {
-    const QString folder = Prompts::Current().ChooseFolder(QStringLiteral("Please select Output Folder:"));
+    const QString folder = Prompts::Current().ChooseFolder(QStringLiteral("Please select Output Folder:"),
+                                                           FolderChooserStart(g_s_OutputFolder));
     if (folder.isEmpty())
         return;
     repaint();

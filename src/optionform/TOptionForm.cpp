@@ -223,7 +223,8 @@ bool TOptionForm::SaveOptions()
 
 bool TOptionForm::ChooseOutputFolder()
 {
-    const QString folder = Prompts::Current().ChooseFolder(QStringLiteral("Please select Output Folder:"));
+    const QString folder = Prompts::Current().ChooseFolder(QStringLiteral("Please select Output Folder:"),
+                                                           FolderChooserStart(g_s_OutputFolder));
     if (folder.isEmpty())
         return false;
     g_s_OutputFolder = folder;

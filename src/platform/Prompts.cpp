@@ -1,5 +1,7 @@
 #include "Prompts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QtGlobal>
 #include <atomic>
 
@@ -22,4 +24,9 @@ Prompts *Prompts::Installed()
 void Prompts::Install(Prompts *prompts)
 {
     installed.store(prompts);
+}
+
+QString FolderChooserStart(const QString &current)
+{
+    return !current.isEmpty() && QFileInfo(current).isDir() ? current : QDir::homePath();
 }

@@ -1,4 +1,5 @@
 #include "PictureBox.h"
+#include "QtPrinting.h"
 #include "ScriptedPrompts.h"
 #include "ScreenCursors.h"
 #include "TMainForm.h"
@@ -10,6 +11,8 @@
 #include "skin/art/SkinLayout.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -196,6 +199,31 @@ TEST_F(MainWindowShell, BrowseStoresTheChosenFolderWithATrailingSlash)
     }
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::ChooseFolder).constFirst(),
               QStringLiteral("Please select Output Folder:"));
+}
+
+TEST_F(MainWindowShell, BrowseOpensInTheOutputFolderOrElseTheHomeFolder)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString existing = home.path() + QStringLiteral("/PSP/");
+    ASSERT_TRUE(QDir().mkpath(existing));
+    const struct {
+        QString outputFolder;
+        QString opensIn;
+    } table[] = {
+        {existing, existing},
+        {QStringLiteral("/videos/out/"), home.path()},  // gone: the home folder
+        {QString(), home.path()},
+    };
+    for (const auto &row : table) {
+        g_s_OutputFolder = row.outputFolder;
+        click(form->suiImageButton_Browse);
+        EXPECT_EQ(prompts.QuestionsOf(ScriptedPrompts::Kind::ChooseFolder).last().startFolder, row.opensIn)
+            << row.outputFolder.toStdString();
+    }
+    qputenv("HOME", savedHome);
 }
 
 TEST_F(MainWindowShell, BrowseCancelledChangesNothing)

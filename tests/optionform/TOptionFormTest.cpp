@@ -1,4 +1,5 @@
 #include "AppFolderFixture.h"
+#include "QtPrinting.h"
 
 #include "TOptionForm.h"
 #include "TsuiEdit.h"
@@ -247,12 +248,15 @@ TEST_F(OptionFormTest, BrowseChoosesAndStoresTheOutputFolder)
     ASSERT_TRUE(dialog.suiImageButton_Browse->isVisible());
     QTest::mouseClick(dialog.suiImageButton_Browse, Qt::LeftButton);
     EXPECT_EQ(prompts.TextsOf(Kind::ChooseFolder), QStringList({"Please select Output Folder:"}));
+    // The chooser opens in the current output folder: the default one first, then the one chosen.
+    EXPECT_EQ(prompts.QuestionsOf(Kind::ChooseFolder).last().startFolder, home() + "/OrvoOutput/PSP/");
     EXPECT_EQ(dialog.suiEdit_OutputFolder->text(), chosen + "/");
     EXPECT_EQ(IniFile(app() + "Option.ini").readString("Option", "OutputFolder", ""), chosen + "/");
 
     // Cancelling the chooser changes nothing.
     const QByteArray before = read("Option.ini");
     EXPECT_FALSE(dialog.ChooseOutputFolder());
+    EXPECT_EQ(prompts.QuestionsOf(Kind::ChooseFolder).last().startFolder, chosen + "/");
     EXPECT_EQ(read("Option.ini"), before);
 }
 

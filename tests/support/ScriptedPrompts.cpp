@@ -59,6 +59,11 @@ void ScriptedPrompts::Error(const QString &text)
     questions_.append({Kind::Error, text});
 }
 
+void ScriptedPrompts::Warning(const QString &text)
+{
+    questions_.append({Kind::Warning, text});
+}
+
 bool ScriptedPrompts::Confirm(const QString &text)
 {
     questions_.append({Kind::Confirm, text});
@@ -79,8 +84,8 @@ Prompts::SaveAnswer ScriptedPrompts::SaveFile(const QString &title, const QStrin
     return saveFiles_.dequeue();
 }
 
-QString ScriptedPrompts::ChooseFolder(const QString &caption)
+QString ScriptedPrompts::ChooseFolder(const QString &caption, const QString &startFolder)
 {
-    questions_.append({Kind::ChooseFolder, caption});
+    questions_.append({Kind::ChooseFolder, caption, {}, 0, startFolder});
     return folders_.isEmpty() ? QString() : folders_.dequeue();
 }

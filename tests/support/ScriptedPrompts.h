@@ -12,13 +12,14 @@
 // While it lives it is the installed Prompts::Current(); the previous one comes back after.
 class ScriptedPrompts : public Prompts {
 public:
-    enum class Kind { Information, Error, Confirm, OpenFiles, SaveFile, ChooseFolder };
+    enum class Kind { Information, Error, Warning, Confirm, OpenFiles, SaveFile, ChooseFolder };
 
     struct Question {
         Kind kind;
         QString text;        // message text, dialog title or folder caption
         QString filter;      // file dialogs only
         int filterIndex = 0; // SaveFile only: the index the dialog was opened with
+        QString startFolder; // ChooseFolder only
     };
 
     ScriptedPrompts();
@@ -36,10 +37,11 @@ public:
 
     void Information(const QString &text) override;
     void Error(const QString &text) override;
+    void Warning(const QString &text) override;
     bool Confirm(const QString &text) override;
     QStringList OpenFiles(const QString &title, const QString &filter) override;
     SaveAnswer SaveFile(const QString &title, const QString &filter, int filterIndex) override;
-    QString ChooseFolder(const QString &caption) override;
+    QString ChooseFolder(const QString &caption, const QString &startFolder) override;
 
 private:
     Prompts *previous_;

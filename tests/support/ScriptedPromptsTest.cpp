@@ -19,15 +19,18 @@ TEST(SupportScriptedPrompts, AnswersFromItsQueuesThenCancelsAndRecordsEverything
     EXPECT_EQ(saved.path, QLatin1String("/v/shot.jpg"));
     EXPECT_EQ(saved.filterIndex, 2);
     EXPECT_TRUE(current.SaveFile(QString(), QString(), 3).path.isEmpty());
-    EXPECT_TRUE(current.ChooseFolder(QStringLiteral("Please select Output Folder:")).isEmpty());
+    EXPECT_TRUE(current.ChooseFolder(QStringLiteral("Please select Output Folder:"), QStringLiteral("/v")).isEmpty());
     current.Information(QStringLiteral("Seeking file, please waiting."));
+    current.Warning(QStringLiteral("Invalid input value."));
 
-    EXPECT_EQ(prompts.Questions().size(), 8);
+    EXPECT_EQ(prompts.Questions().size(), 9);
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Confirm),
               (QStringList{"Do you want to stop process?", "again"}));
     EXPECT_EQ(prompts.QuestionsOf(ScriptedPrompts::Kind::OpenFiles).first().filter, QLatin1String("Video|*.avi"));
     EXPECT_EQ(prompts.QuestionsOf(ScriptedPrompts::Kind::SaveFile).last().filterIndex, 3);
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::ChooseFolder), QStringList{"Please select Output Folder:"});
+    EXPECT_EQ(prompts.QuestionsOf(ScriptedPrompts::Kind::ChooseFolder).first().startFolder, QLatin1String("/v"));
+    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Warning), QStringList{"Invalid input value."});
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Information), QStringList{"Seeking file, please waiting."});
 }
 

@@ -3,10 +3,9 @@
 #include "core/ClipList.h"
 #include "core/TextHelpers.h"
 #include "core/preview/TimeText.h"
+#include "platform/Prompts.h"
 #include "skin/art/SkinPalette.h"
 #include "skin/inputs/TsuiMaskEdit.h"
-
-#include <stdexcept>
 
 const QColor TrimTimes::Red = QColor::fromRgb(SkinPalette::OutOfRange);
 const QColor TrimTimes::Lime = QColor::fromRgb(SkinPalette::Lime);
@@ -17,9 +16,9 @@ TrimTimes::TrimTimes(ClipList &clips, const Controls &controls, std::function<vo
 {
     for (TsuiMaskEdit *field : {controls_.start, controls_.stop}) {
         connect(field, &TsuiEdit::OnChange, this, [this, field] { suiEdit_StartChange(field); });
-        // The application object hands what escapes a handler to the error report.
+        // The user's typing, not a fault of the program: no error report, a plain warning.
         connect(field, &TsuiMaskEdit::OnInvalidInput, this,
-                [](const QString &message) { throw std::runtime_error(message.toStdString()); });
+                [](const QString &message) { Prompts::Current().Warning(message); });
     }
     for (TsuiEdit *field : {static_cast<TsuiEdit *>(controls_.start), static_cast<TsuiEdit *>(controls_.stop),
                             controls_.dvdName, controls_.outputFolder})
