@@ -85,17 +85,17 @@ TEST_F(PreviewTrimTimes, ABlankRequiredDigitKeepsTheFocusAndWarns)
     QTest::keyClick(stop, Qt::Key_Backspace);
     Leave();
     EXPECT_TRUE(stop->hasFocus());
-    const QStringList reported = prompts.TextsOf(ScriptedPrompts::Kind::Confirm);
-    ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].startsWith(QStringLiteral("Invalid input value.  Use escape key to abandon changes\n\n")))
-        << reported[0].toStdString();
+    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Warning),
+              QStringList{QStringLiteral("Invalid input value.  Use escape key to abandon changes")});
+    EXPECT_TRUE(prompts.TextsOf(ScriptedPrompts::Kind::Confirm).isEmpty()) << "no error report";
+    EXPECT_EQ(stop->text(), QStringLiteral("00:01: 0"));
     EXPECT_EQ(clip->EndTime(), 90) << "nothing is committed";
 
     QTest::keyClick(stop, Qt::Key_Escape);
     Leave();
     EXPECT_FALSE(stop->hasFocus());
     EXPECT_EQ(clip->EndTime(), 90);
-    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Confirm).size(), 1);
+    EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Warning).size(), 1);
 }
 
 TEST_F(PreviewTrimTimes, WithoutAClipTheFieldsAreDisabledAndKeepTheNormalColour)
@@ -104,4 +104,18 @@ TEST_F(PreviewTrimTimes, WithoutAClipTheFieldsAreDisabledAndKeepTheNormalColour)
     EXPECT_FALSE(form->suiEdit_Stop->isEnabled());
     form->suiEdit_Stop->setText(QStringLiteral("99:00:00"));
     EXPECT_EQ(form->suiEdit_Stop->color(), Normal());
+}
+
+TEST_F(PreviewTrimTimes, RemovingTheClipGivesTheFieldsTheirNormalColourBack)
+{
+    TVideoInfo *clip = ClipFrom10To90();
+    PressRow(clip);
+    Type(form->suiEdit_Stop, QStringLiteral("000145"));
+    ASSERT_EQ(form->suiEdit_Stop->color(), TrimTimes::Red);
+    QTest::mouseClick(form->suiImageButton_OpenFile, Qt::LeftButton, {}, QPoint(5, 5));
+    Settle();
+    ASSERT_EQ(form->Clips().Count(), 0);
+    EXPECT_FALSE(form->suiEdit_Stop->isEnabled());
+    EXPECT_EQ(form->suiEdit_Stop->color(), Normal());
+    EXPECT_EQ(form->suiEdit_Start->color(), Normal());
 }

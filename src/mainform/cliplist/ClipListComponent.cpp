@@ -124,6 +124,7 @@ void ClipListComponent::RemoveSelectedClips()
     clips_.RemoveClips(doomed);
     view_->LayoutRows();
     ShowIntro(clips_.Count() == 0);
+    ResetTimeFieldColours();
 }
 
 void ClipListComponent::ClearClips()
@@ -135,6 +136,12 @@ void ClipListComponent::ClearClips()
     RepaintWindow();
     view_->collapseRows();
     dvdWatch_.Forget();
+    ResetTimeFieldColours();
+}
+
+// With no current clip the time fields are empty and disabled: a red or lime one would be stuck.
+void ClipListComponent::ResetTimeFieldColours()
+{
     if (controls_.resetTimeFieldColours)
         controls_.resetTimeFieldColours();
 }

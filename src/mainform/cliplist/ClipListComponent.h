@@ -73,6 +73,7 @@ private:
     void RowPressed(ClipRow *row);
     void ListReleased(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
     void ShowIntro(bool show);
+    void ResetTimeFieldColours();
     void RepaintWindow();
 
     ClipList &clips_;
