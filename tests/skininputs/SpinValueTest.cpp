@@ -32,7 +32,9 @@ TEST(SkinInputsSpinValue, TextThatIsNoIntegerReadsAsMinValue)
         int expected;
     } cases[] = {
         {"812", 812}, {"-40", -40}, {" 812 ", 812}, {"", 100},
-        {"abc", 100}, {"8a1", 100}, {"12.5", 100}, {"99999999999", 100},
+        {"abc", 100}, {"8a1", 100}, {"12.5", 100}, {"-", 100}, {"--5", 100},
+        // A number too large for the field is still a number: it reads as the largest there is.
+        {"99999999999", kIntMax}, {"-99999999999", kIntMin}, {"99999999999999999999999999", kIntMax},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);

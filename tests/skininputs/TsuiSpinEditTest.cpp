@@ -152,7 +152,8 @@ TEST_F(SkinInputsBitRateField, LeavingTheFieldWritesTheClampedValue)
     const struct {
         const char *typed;
         const char *left;
-    } cases[] = {{"50", "100"}, {"2000", "1600"}, {"812", "812"}, {"", ""}, {"-", "-"}};
+    } cases[] = {{"50", "100"},   {"2000", "1600"}, {"812", "812"},  {"", ""}, {"-", "-"},
+                 {"99999999999", "1600"}, {"-99999999999", "100"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.typed);
         bounded();

@@ -10,8 +10,8 @@
 // fits an int, so a step past the largest number saturates instead of wrapping.
 int clampSpinValue(qint64 value, int minValue, int maxValue);
 
-// The text read as a decimal integer; anything else (empty, letters, out of int range) reads as
-// `minValue`.
+// The text read as a decimal integer, one beyond int's range as int's bound on its side; anything
+// else (empty, letters, a fraction) reads as `minValue`.
 int spinValueFromText(const QString &text, int minValue);
 
 // Typed characters the field takes: ASCII digits, '-' and control characters (Delete among them)
