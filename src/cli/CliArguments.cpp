@@ -306,9 +306,10 @@ void FillConvert(CommandParse &parse, ConvertRequest &request)
     encoding.volume = parse.Number("volume", "dB");
     request.start = parse.Time("start");
     request.end = parse.Time("end");
-    if (request.start && request.end && *request.end <= *request.start)
+    // Without --start the range starts at 0.
+    if (request.end && *request.end <= request.start.value_or(0))
         parse.Refuse(QStringLiteral("the end %1 must come after the start %2")
-                         .arg(SecondsToText(*request.end), SecondsToText(*request.start)));
+                         .arg(SecondsToText(*request.end), SecondsToText(request.start.value_or(0))));
     request.title = parse.Value("title").trimmed();
     request.audio = parse.Track("audio", false);
     request.subtitles = parse.Track("subtitles", true);

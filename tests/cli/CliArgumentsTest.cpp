@@ -97,6 +97,7 @@ TEST(CliArguments, WrongCommandLinesAreUsageErrorsThatSayWhy)
         {{"convert", "a.avi", "--profile"}, "Missing value after \"--profile\""},
         {{"convert", "--start", "5:00", "a.avi"}, "--start takes HH:MM:SS or whole seconds"},
         {{"convert", "--start", "20", "--end", "00:00:20", "a.avi"}, "the end 00:00:20 must come after the start"},
+        {{"convert", "--end", "0", "a.avi"}, "the end 00:00:00 must come after the start 00:00:00"},
         {{"convert", "--video-kbps", "fast", "a.avi"}, "--video-kbps takes a whole number of kbit/s, not \"fast\""},
         {{"convert", "--volume", "2.5", "a.avi"}, "--volume takes a whole number of dB"},
         {{"convert", "--to", "/media/psp", "a.avi"}, "--to goes with --upload"},

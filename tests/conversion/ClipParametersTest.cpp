@@ -37,6 +37,10 @@ TEST(ClipParameters, LengthRules)
         {"an end 2 s before the source's end converts to the end", 5, 98, 100, -1, 0},
         {"an end 3 s before the source's end does not", 5, 97, 100, -1, 92},
         {"the end rule comes after the minimum", 95, 99, 100, 60, 0},
+        {"an empty selection is one second, never the whole source", 40, 40, 100, -1, 1},
+        {"an empty selection at the start", 0, 0, 100, 0, 1},
+        {"an empty selection takes the minimum first", 40, 40, 100, 5, 5},
+        {"an empty selection at the source's end still converts to the end", 99, 99, 100, -1, 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(EngineLength(c.start, c.end, c.duration, c.minDuration), c.length) << c.why;

@@ -149,6 +149,20 @@ TEST_F(ProcessWindow, LabelsAndThePollWhileAClipConverts)
     EXPECT_EQ(FakeEngine::CallsTo("X_SetPar_D2PSP").at(0).texts[16], "0");
 }
 
+// Markers that touch select no time at all: one second is converted, not the whole source.
+TEST_F(ProcessWindow, AnEmptyRangeConvertsOneSecond)
+{
+    AddClip(QStringLiteral("/media/clip1.avi"), 30, 30, 100, QStringLiteral("MAQ70001.MP4"));
+    FakeEngine::SetBlockConversion(true);
+    WhileShown(form, [&] {
+        ASSERT_TRUE(ConvertingClip(QStringLiteral("/media/clip1.avi")));
+        EXPECT_EQ(form.Label_Length->text(), QStringLiteral("00:00:01"));
+        FakeEngine::ReleaseConversion();
+    });
+    form.ShowRun(job);
+    EXPECT_EQ(FakeEngine::CallsTo("X_SetPar_D2PSP").at(0).texts[16], "1");
+}
+
 TEST_F(ProcessWindow, StopOnlyOnceTheEngineAllowsItAndOnlyWhenConfirmed)
 {
     AddClips(2);

@@ -32,6 +32,9 @@ int EngineLength(int startTime, int endTime, int duration, int minDuration)
     int length = endTime - startTime;
     if (minDuration > 0 && length < minDuration)
         length = minDuration;
+    // The engine reads 0 as "to the end": markers that touch select a second, not the whole source.
+    if (length < 1)
+        length = 1;
     if (endTime >= duration - EndSlack)
         length = 0;
     return length;

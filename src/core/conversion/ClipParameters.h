@@ -32,8 +32,8 @@ ClipPlan PlanClip(const ClipJob &clip, const RunSettings &settings, const QStrin
 // The source's file name without its extension, cut to 30 characters.
 QString TitleOfSource(const QString &sourcePath);
 
-// A selection shorter than `minDuration` (when above 0) is lengthened to it; an end within 2
-// seconds of the source's end converts to the end (0).
+// A selection shorter than `minDuration` (when above 0) is lengthened to it, an empty one is one
+// second; an end within 2 seconds of the source's end converts to the end (0).
 int EngineLength(int startTime, int endTime, int duration, int minDuration);
 
 // The engine's audio stream: "0" unless `index` names an entry, else the three characters after
