@@ -1,20 +1,24 @@
 #include "StopSignal.h"
 
+#include <atomic>
 #include <csignal>
 #include <signal.h>
 
 namespace {
 
-volatile std::sig_atomic_t received = 0;
+// Read from the conversion and copy threads as well as set in the handler: an atomic that needs
+// no lock is safe in both.
+std::atomic<int> received{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 extern "C" void OnStopSignal(int signalNumber)
 {
-    if (received != 0) {
+    if (received.load() != 0) {
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
         return;
     }
-    received = signalNumber;
+    received.store(signalNumber);
 }
 
 } // namespace
@@ -32,5 +36,5 @@ void StopSignal::Install()
 
 int StopSignal::Received()
 {
-    return received;
+    return received.load();
 }

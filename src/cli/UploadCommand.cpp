@@ -65,9 +65,15 @@ int UploadFiles(const QStringList &files, const QString &mountPoint, Console &co
             shown = step;
             console.Status(label, QStringLiteral("%1%").arg(percent, 3));
         };
+        CopyControl control;
+        control.stopRequested = [] { return StopSignal::Received() != 0; };
         const std::optional<QString> failure = !item.destinationFolderFound
             ? std::optional(QStringLiteral("Cannot create file ") + item.destination)
-            : CopyFileSafely(item.source, item.destination, progress);
+            : CopyFileSafely(item.source, item.destination, progress, CopyBlockSize, control);
+        if (failure && StopSignal::Received() != 0) {
+            console.EndStatus(label + QStringLiteral(": stopped, nothing of it left on the PSP"));
+            return ExitCode::SignalBase + StopSignal::Received();
+        }
         if (failure) {
             console.EndStatus(label + QStringLiteral(": failed"));
             console.Error(*failure);

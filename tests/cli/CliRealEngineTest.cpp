@@ -17,10 +17,15 @@
 #include <QSize>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtCore/qtestsupport_core.h>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -384,4 +389,59 @@ TEST_F(RealCli, UploadCopiesIntoThePspFoldersAndNeverCreatesOne)
         << r.err.toStdString();
     EXPECT_EQ(QDir(psp + "MP_ROOT/100ANV01").entryList(QDir::Files), (QStringList{"MAQ70001.MP4", "MAQ70001.THM"}));
     EXPECT_FALSE(QFile::exists(psp + "MP_ROOT/100MNV01"));
+}
+
+// Ctrl-C during a large file's upload stops it within a block: nothing of it is left on the PSP
+// and the exit status says that a signal ended the run. The command's standard error is a pipe
+// the test keeps full, so the command waits in its first progress line, one block into the copy,
+// until the signal has been sent.
+TEST_F(RealCli, CtrlCStopsAnUploadWithinABlock)
+{
+    ASSERT_TRUE(QDir(root.path()).mkpath("psp/MP_ROOT/100ANV01"));
+    {
+        QFile film(Out() + "MAQ70001.MP4");
+        ASSERT_TRUE(film.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(film.resize(qint64(64) << 20));
+    }
+    const QString destination = root.path() + "/psp/MP_ROOT/100ANV01/MAQ70001.MP4";
+
+    int err[2];
+    ASSERT_EQ(::pipe2(err, O_CLOEXEC), 0);
+    ::fcntl(err[1], F_SETPIPE_SZ, 4096);
+    ::fcntl(err[1], F_SETFL, O_NONBLOCK);
+    const QByteArray filler(4096, ' ');
+    while (::write(err[1], filler.constData(), size_t(filler.size())) > 0) {
+    }
+    ::fcntl(err[1], F_SETFL, 0);
+
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&files, err[1], 2);
+    const QByteArray program = QFile::encodeName(App() + "pocketreel-cli");
+    const QByteArray to = QFile::encodeName(root.path() + "/psp/");
+    const QByteArray film = QFile::encodeName(Out() + "MAQ70001.MP4");
+    const QByteArray home = "HOME=" + QFile::encodeName(root.path() + "/home");
+    char *argv[] = {const_cast<char *>(program.constData()), const_cast<char *>("upload"), const_cast<char *>("--to"),
+                    const_cast<char *>(to.constData()), const_cast<char *>(film.constData()), nullptr};
+    char *envp[] = {const_cast<char *>(home.constData()), nullptr};
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, program.constData(), &files, nullptr, argv, envp);
+    posix_spawn_file_actions_destroy(&files);
+    ::close(err[1]);
+    ASSERT_EQ(spawned, 0);
+
+    const bool oneBlockIn = QTest::qWaitFor([&] { return QFileInfo(destination + ".part").size() > 0; }, 10000);
+    ::kill(pid, SIGINT);
+    char drain[4096];
+    while (::read(err[0], drain, sizeof drain) > 0) {
+    }
+    ::close(err[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+
+    EXPECT_TRUE(oneBlockIn);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    EXPECT_EQ(QDir(root.path() + "/psp/MP_ROOT/100ANV01").entryList(QDir::Files), QStringList());
 }

@@ -195,3 +195,53 @@ TEST_F(SafeCopying, AFullDeviceFailsWithTheSystemsReasonAndKeepsTheOlderCopy)
     ASSERT_TRUE(Write(Out("MAQ70001.MP4"), Pattern(1024 * 1024)));
     EXPECT_EQ(CopyOntoAFullDevice(Out("MAQ70001.MP4"), Psp().chopped(1)), "");
 }
+
+// On a FAT memory stick the folder's flush is what writes the renamed entry: when it fails, the
+// file may not be there once the stick is pulled. A file system that cannot flush folders at all
+// (EINVAL) keeps the name anyway.
+TEST_F(SafeCopying, AFolderThatCannotBeFlushedFailsTheCopy)
+{
+    static int flushError = 0;
+    const struct {
+        int error;
+        const char *failure;
+    } cases[] = {
+        {EIO, "Input/output error"},
+        {ENOSPC, "No space left on device"},
+        {EINVAL, nullptr},
+    };
+    ASSERT_TRUE(Write(Out("MAQ70001.MP4"), Pattern(5000)));
+    for (const auto &c : cases) {
+        flushError = c.error;
+        CopyControl control;
+        control.flushFolder = [](int) {
+            errno = flushError;
+            return -1;
+        };
+        const auto failure = CopyFileSafely(Out("MAQ70001.MP4"), Psp("MAQ70001.MP4"), {}, 1000, control);
+        if (c.failure)
+            EXPECT_EQ(failure, "Cannot create file " + Psp("MAQ70001.MP4") + ": " + c.failure);
+        else
+            EXPECT_EQ(failure, std::nullopt);
+    }
+}
+
+// Asked to stop, the copy ends within a block and leaves the destination as it was.
+TEST_F(SafeCopying, AStoppedCopyLeavesNothingBehind)
+{
+    ASSERT_TRUE(Write(Out("MAQ70001.MP4"), Pattern(64 * 1024)));
+    ASSERT_TRUE(Write(Out("MAQ70002.MP4"), Pattern(64 * 1024)));
+    ASSERT_TRUE(Write(Psp("MAQ70002.MP4"), "the copy uploaded last week"));
+    for (const QString name : {QStringLiteral("MAQ70001.MP4"), QStringLiteral("MAQ70002.MP4")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray before = Read(Psp(name));
+        int blocks = 0;
+        CopyControl control;
+        control.stopRequested = [&] { return blocks >= 2; };
+        const auto failure = CopyFileSafely(Out(name), Psp(name), [&](qint64, qint64) { ++blocks; }, 4096, control);
+        EXPECT_EQ(failure, "Stopped: " + Psp(name) + " was not written");
+        EXPECT_EQ(blocks, 2);
+        EXPECT_EQ(Read(Psp(name)), before);
+        EXPECT_FALSE(QFile::exists(Psp(name + ".part")));
+    }
+}

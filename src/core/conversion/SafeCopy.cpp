@@ -120,7 +120,7 @@ int folderLeft(int folder, const QString &path)
 } // namespace
 
 std::optional<QString> CopyFileSafely(const QString &source, const QString &destination, const CopyProgress &progress,
-                                      qint64 blockSize)
+                                      qint64 blockSize, const CopyControl &control)
 {
     const QByteArray sourceName = QFile::encodeName(source);
     const QByteArray destinationName = QFile::encodeName(destination);
@@ -183,6 +183,8 @@ std::optional<QString> CopyFileSafely(const QString &source, const QString &dest
         copied += got;
         if (progress)
             progress(copied, total);
+        if (control.stopRequested && control.stopRequested())
+            return failed(QStringLiteral("Stopped: %1 was not written").arg(destination));
     }
     if (::fsync(out.get()) != 0)
         return failed(cannot("write", destination, errno));
@@ -196,8 +198,10 @@ std::optional<QString> CopyFileSafely(const QString &source, const QString &dest
         return failed(cannot("create", destination, error));
     if (::renameat(folder.get(), partEntry.constData(), folder.get(), entry.constData()) != 0)
         return failed(cannot("create", destination, errno));
-    // The rename is only durable once the folder holding the name has been flushed too; devices
-    // that cannot flush a folder keep the name anyway once the file system is unmounted.
-    ::fsync(folder.get());
+    // The rename is only durable once the folder holding the name has been flushed too (on a FAT
+    // memory stick that flush writes the entry); file systems that cannot flush a folder (EINVAL)
+    // keep the name anyway once they are unmounted.
+    if ((control.flushFolder ? control.flushFolder : ::fsync)(folder.get()) != 0 && errno != EINVAL)
+        return cannot("create", destination, errno);
     return std::nullopt;
 }
