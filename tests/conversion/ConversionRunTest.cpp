@@ -9,6 +9,8 @@
 #include <atomic>
 #include "QtPrinting.h"
 
+#include <condition_variable>
+#include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <thread>
@@ -18,16 +20,40 @@ namespace {
 // Records what the run reports, from its thread, as short words.
 class RecordingObserver : public RunObserver {
 public:
-    RecordingObserver() { window_.post = &RecordingObserver::Posted; }
-
     MessageTarget *EngineWindow() override { return &window_; }
     void ClipStarting(const ClipJob &clip, const ClipPlan &plan) override
     {
         Add(QStringLiteral("clip ") + clip.outputName + QStringLiteral(" length ") + plan.parameters[ClipParameter::Length]);
+        Hook(clipStarting, clip.outputName);
     }
-    void EngineCallStarting() override { Add(QStringLiteral("engine")); }
-    void EngineCallEnded() override { Add(QStringLiteral("returned")); }
-    void RunFinished(int outcome) override { Add(QStringLiteral("finished %1").arg(outcome)); }
+    void EngineCallStarting() override
+    {
+        Add(QStringLiteral("engine"));
+        Hook(engineCallStarting, LastClip());
+    }
+    void EngineCallEnded() override
+    {
+        Add(QStringLiteral("returned"));
+        Hook(engineCallEnded, LastClip());
+    }
+    void RunFinished(int outcome) override
+    {
+        Add(QStringLiteral("finished %1").arg(outcome));
+        {
+            const std::lock_guard lock(mutex_);
+            finished_ = true;
+        }
+        changed_.notify_all();
+    }
+
+    // Called on the run's thread with the output name of the clip in hand.
+    std::function<void(const QString &clip)> clipStarting, engineCallStarting, engineCallEnded;
+
+    bool WaitUntilFinished(int milliseconds)
+    {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return finished_; });
+    }
 
     QStringList Events()
     {
@@ -41,11 +67,26 @@ private:
     {
         const std::lock_guard lock(mutex_);
         events_.append(event);
+        if (event.startsWith(QStringLiteral("clip ")))
+            lastClip_ = event.section(u' ', 1, 1);
+    }
+    QString LastClip()
+    {
+        const std::lock_guard lock(mutex_);
+        return lastClip_;
+    }
+    static void Hook(const std::function<void(const QString &)> &hook, const QString &clip)
+    {
+        if (hook)
+            hook(clip);
     }
 
-    MessageTarget window_{};
+    MessageTarget window_{&RecordingObserver::Posted};
     std::mutex mutex_;
+    std::condition_variable changed_;
+    bool finished_ = false;
     QStringList events_;
+    QString lastClip_;
 };
 
 class ConversionRunLoop : public ::testing::Test {
@@ -195,6 +236,105 @@ TEST_F(ConversionRunLoop, AStopFinishesTheClipWithItsThumbnailAndTakesNoOther)
     EXPECT_EQ(observer.Events().last(), QStringLiteral("finished 0"));
     // Between clips there is nothing to stop or poll.
     EXPECT_FALSE(run.Poll().has_value());
+}
+
+// A stop answered while the run is between two clips, or while the next clip's engine loads and
+// has not begun converting (the engine refuses a stop then), still ends the run: that clip is
+// not converted, or is stopped as soon as the engine can be stopped.
+TEST_F(ConversionRunLoop, AStopBetweenClipsHoldsForTheRun)
+{
+    const struct {
+        const char *why;
+        const char *when;  // the observer's call during which the stop comes, for the second clip
+        int conversions;
+    } cases[] = {
+        {"the next clip is about to load its engine", "clip starting", 1},
+        {"the next clip's engine is loaded and the conversion about to begin", "engine call starting", 2},
+    };
+    AddClips(3);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        FakeEngine::Reset();
+        QDir(job.outputFolder).removeRecursively();
+        FakeEngine::SetBlockConversion(true);
+        ConversionRun run(job);
+        RecordingObserver seen;
+        const auto stopAtSecond = [&](const QString &clip) {
+            if (clip == QStringLiteral("MAQ70002.MP4"))
+                run.RequestStop();
+        };
+        if (QLatin1String(c.when) == QLatin1String("clip starting"))
+            seen.clipStarting = stopAtSecond;
+        else
+            seen.engineCallStarting = stopAtSecond;
+        // The first clip converts in full: it is released as soon as it waits.
+        std::thread releaser([] {
+            if (FakeEngine::WaitUntilConverting(5000))
+                FakeEngine::ReleaseConversion();
+        });
+        std::atomic<int> outcome{99};
+        std::thread worker([&] { outcome = run.Run(seen); });
+        const bool ended = seen.WaitUntilFinished(5000);
+        if (!ended)
+            FakeEngine::ReleaseConversion();
+        worker.join();
+        releaser.join();
+
+        EXPECT_TRUE(ended) << "the stop was lost and the clip converted to its end";
+        EXPECT_EQ(outcome, RunOutcome::Stopped);
+        EXPECT_EQ(int(SourcesConverted().size()), c.conversions);
+        EXPECT_FALSE(run.EngineLoaded());
+    }
+}
+
+// A stop that comes once the engine has returned, during a clip's thumbnail, stops nothing that
+// was converting: after the last clip the run is complete, before another it ends there.
+TEST_F(ConversionRunLoop, AStopAfterTheEngineReturnedEndsTheRunOnlyWhenClipsAreLeft)
+{
+    const struct {
+        const char *why;
+        const char *stoppedAfter;
+        int outcome;
+        int conversions;
+    } cases[] = {
+        {"the last clip's thumbnail: every clip is converted", "MAQ70002.MP4", RunOutcome::AllDone, 2},
+        {"the first clip's thumbnail: the second is not converted", "MAQ70001.MP4", RunOutcome::Stopped, 1},
+    };
+    AddClips(2);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        FakeEngine::Reset();
+        QDir(job.outputFolder).removeRecursively();
+        ConversionRun run(job);
+        RecordingObserver seen;
+        seen.engineCallEnded = [&](const QString &clip) {
+            if (clip == QLatin1String(c.stoppedAfter))
+                run.RequestStop();
+        };
+        EXPECT_EQ(run.Run(seen), c.outcome);
+        EXPECT_EQ(int(SourcesConverted().size()), c.conversions);
+        EXPECT_EQ(int(FakeEngine::CallsTo("X_Get_Frame_JPEG").size()), c.conversions);
+    }
+}
+
+// A stop before the first picture leaves no MP4 and the engine returns 0: there is nothing for a
+// thumbnail to go with.
+TEST_F(ConversionRunLoop, AStoppedClipThatLeftNoFileGetsNoThumbnail)
+{
+    AddClips(2);
+    FakeEngine::SetBlockConversion(true);
+    FakeEngine::SetConversionWritesOutput(false);
+    ConversionRun run(job);
+    std::atomic<int> outcome{99};
+    std::thread worker([&] { outcome = run.Run(observer); });
+    ASSERT_TRUE(FakeEngine::WaitUntilConverting(5000));
+    run.RequestStop();
+    worker.join();
+
+    EXPECT_EQ(outcome, RunOutcome::Stopped);
+    EXPECT_TRUE(FakeEngine::CallsTo("X_Get_Frame_JPEG").empty());
+    EXPECT_FALSE(QFile::exists(Output("MAQ70001.THM")));
+    EXPECT_EQ(observer.Events().last(), QStringLiteral("finished 0"));
 }
 
 // Polls from another thread, each a while inside the engine, while the worker loads and releases

@@ -55,7 +55,8 @@ struct State {
     Script script;
     std::vector<Call> calls;
     std::deque<HeldMessage> held;
-    bool converting = false;
+    bool converting = false;  // a blocked conversion waits
+    bool running = false;     // a conversion has begun and not returned: a stop is taken
     bool conversionReleased = false;
     bool stopRequested = false;
     int loads = 0;
@@ -359,6 +360,10 @@ int32_t SetParD2PSP(MessageTarget *window, int32_t mode, const char *const texts
             call.texts.push_back(Text(texts[i]));
         Record(s, std::move(call));
         delivery = s.script.conversionReady;
+        // As the engine: a conversion forgets earlier stops when it begins, before it says that it
+        // may be stopped.
+        s.running = true;
+        s.stopRequested = false;
     }
     Deliver(delivery, window, DVDENCODER_MSG_READY, 0);
 
@@ -366,11 +371,11 @@ int32_t SetParD2PSP(MessageTarget *window, int32_t mode, const char *const texts
     if (s.script.blockConversion) {
         s.converting = true;
         s.conversionReleased = false;
-        s.stopRequested = false;
         s.changed.notify_all();
         s.changed.wait(lock, [&] { return s.stopRequested || s.conversionReleased; });
         s.converting = false;
     }
+    s.running = false;
     if (s.script.conversionWritesOutput && s.script.conversionResult == 0)
         WriteSmallFile(texts[14], "fake MP4 written by the stand-in engine\n");
     NoteResult(s, Text(texts[0]), s.script.conversionResult);
@@ -400,6 +405,8 @@ int32_t StopConvert()
     State &s = state();
     std::lock_guard lock(s.mutex);
     Record(s, {"X_StopConvert", {}, {}});
+    if (!s.running)
+        return -1;
     s.stopRequested = true;
     s.changed.notify_all();
     return s.script.stopResult;

@@ -67,7 +67,9 @@ void SetConversionWritesOutput(bool writes);
 void SetBlockConversion(bool block);
 void ReleaseConversion();
 bool WaitUntilConverting(int timeoutMs);  // true once a blocked X_SetPar_D2PSP is waiting
-void SetStopResult(int32_t result);       // X_StopConvert's result, default 0
+// X_StopConvert's result while a conversion runs (default 0); with none running it refuses with
+// -1 and the stop is forgotten, as the engine's.
+void SetStopResult(int32_t result);
 
 // X_Get_Info: values written into info[0..3] and the result (default all 0).
 void SetInfo(int32_t secondsDone, int32_t fps, int32_t frame, int32_t result = 0);

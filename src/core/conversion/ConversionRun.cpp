@@ -25,20 +25,39 @@ ConversionRun::ConversionRun(ConversionJob job)
     : job_(std::move(job))
     , engine_(job_.enginePath)
 {
+    engineWindow_.post = &ConversionRun::PostFromEngine;
+    engineWindow_.run = this;
 }
 
 void ConversionRun::RequestStop()
 {
     stopRequested_ = true;
-    engine_.Stop();
+    StopEngine();
+}
+
+void ConversionRun::StopEngine()
+{
+    if (engine_.Stop())
+        conversionStopped_ = true;
+}
+
+void ConversionRun::PostFromEngine(MessageTarget *self, uint32_t message, intptr_t wparam, intptr_t lparam)
+{
+    auto *window = static_cast<EngineWindow *>(self);
+    // The engine has begun and takes a stop from now on: one it refused while it was starting
+    // is given again.
+    if (message == DVDENCODER_MSG_READY && window->run->stopRequested_)
+        window->run->StopEngine();
+    if (window->observer)
+        window->observer->post(window->observer, message, wparam, lparam);
 }
 
 int ConversionRun::Run(RunObserver &observer)
 {
     MaskFloatingPointExceptions();
+    engineWindow_.observer = observer.EngineWindow();
     int outcome = RunOutcome::Failed;
-    qsizetype next = 0;
-    while (!stopRequested_) {
+    for (qsizetype next = 0;; ++next) {
         // The folder is made before each clip, so one removed during the run comes back.
         if (!QFileInfo(job_.outputFolder).isDir())
             QDir().mkdir(job_.outputFolder);
@@ -46,15 +65,22 @@ int ConversionRun::Run(RunObserver &observer)
             outcome = RunOutcome::AllDone;
             break;
         }
-        outcome = ConvertClip(job_.clips[next++], observer);
-        if (endsRun(outcome))
+        // A stop that came once the engine had returned (during a thumbnail) ends the run here only
+        // when clips are left; after the last one the run is complete.
+        if (stopRequested_)
+            break;
+        const std::optional<int> clipOutcome = ConvertClip(job_.clips[next], observer);
+        if (!clipOutcome)
+            break;
+        outcome = *clipOutcome;
+        if (endsRun(outcome) || conversionStopped_)
             break;
     }
     observer.RunFinished(outcome);
     return outcome;
 }
 
-int ConversionRun::ConvertClip(const ClipJob &clip, RunObserver &observer)
+std::optional<int> ConversionRun::ConvertClip(const ClipJob &clip, RunObserver &observer)
 {
     const ClipPlan plan = PlanClip(clip, job_.settings, job_.outputFolder, job_.minDuration);
     observer.ClipStarting(clip, plan);
@@ -62,19 +88,26 @@ int ConversionRun::ConvertClip(const ClipJob &clip, RunObserver &observer)
         qCWarning(lcRun) << "no conversion engine to convert" << clip.sourcePath;
         return RunOutcome::EngineMissing;
     }
-    qCDebug(lcRun) << "converting" << clip.sourcePath << "into" << plan.parameters[ClipParameter::OutputPath];
+    // The engine refuses a stop while nothing runs, as while it was loading.
+    if (stopRequested_) {
+        engine_.Release();
+        return std::nullopt;
+    }
+    const QString &outputPath = plan.parameters[ClipParameter::OutputPath];
+    qCDebug(lcRun) << "converting" << clip.sourcePath << "into" << outputPath;
 
     std::array<QByteArray, ClipParameter::Count> texts;
     for (int i = 0; i < ClipParameter::Count; ++i)
         texts[size_t(i)] = engineText(plan.parameters[size_t(i)]);
     observer.EngineCallStarting();
-    int outcome = engine_.Convert(observer.EngineWindow(), texts, job_.stamp);
+    int outcome = engine_.Convert(&engineWindow_, texts, job_.stamp);
     observer.EngineCallEnded();
     if (outcome == RunOutcome::Failed)
         qCWarning(lcRun) << "the engine could not convert" << clip.sourcePath << "with"
                          << QStringList(plan.parameters.begin(), plan.parameters.end()).join(u'|');
 
-    if (outcome == 0 && !QFileInfo::exists(plan.thumbnailPath)) {
+    // A stop before the first picture leaves no file, and a thumbnail would go with nothing.
+    if (outcome == 0 && QFileInfo::exists(outputPath) && !QFileInfo::exists(plan.thumbnailPath)) {
         outcome = engine_.MakeThumbnail(observer.EngineWindow(), texts[ClipParameter::SourcePath],
                                         engineText(plan.thumbnailTitleNumber), engineText(plan.thumbnailSecond),
                                         engineText(plan.thumbnailPath), job_.stamp);

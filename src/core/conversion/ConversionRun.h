@@ -4,10 +4,10 @@
 #include "ConversionJob.h"
 #include "EngineSession.h"
 
+#include "abi/DVDEncoder.h"
+
 #include <atomic>
 #include <optional>
-
-struct MessageTarget;
 
 // How a run ended; any other value is an engine result after a stop (0 when it returned normally).
 namespace RunOutcome {
@@ -15,8 +15,8 @@ enum : int { AllDone = 1, EngineMissing = 2, Failed = -1, Stopped = 0 };
 }
 
 // What a run tells whoever shows it. Every call comes from the thread that runs it, in this order
-// per clip: ClipStarting, then (when the engine loaded) EngineCallStarting and EngineCallEnded;
-// RunFinished is the last call of the run.
+// per clip: ClipStarting, then (when the engine loaded and no stop came meanwhile)
+// EngineCallStarting and EngineCallEnded; RunFinished is the last call of the run.
 class RunObserver {
 public:
     virtual ~RunObserver() = default;
@@ -37,6 +37,8 @@ public:
 class ConversionRun {
 public:
     explicit ConversionRun(ConversionJob job);
+    ConversionRun(const ConversionRun &) = delete;
+    ConversionRun &operator=(const ConversionRun &) = delete;
 
     const ConversionJob &Job() const { return job_; }
 
@@ -46,16 +48,30 @@ public:
     // Progress of the clip being converted; nothing between clips.
     std::optional<EngineProgress> Poll() { return engine_.Poll(); }
     bool EngineLoaded() const { return engine_.IsLoaded(); }
-    // Stops the clip being converted (it is finished properly and still gets its thumbnail) and
-    // takes no further clip.
+    // Stops the clip being converted (it is finished properly and still gets its thumbnail when
+    // the engine left a file) and takes no further clip. It holds for the rest of the run: a clip
+    // whose engine is loading is not converted, and one whose conversion is only beginning (the
+    // engine refuses a stop until then) is stopped once the engine says it may be.
     void RequestStop();
     bool StopRequested() const { return stopRequested_; }
 
 private:
-    // The outcome of one clip.
-    int ConvertClip(const ClipJob &clip, RunObserver &observer);
+    // The window handle the engine posts to during a conversion: passes every message on to the
+    // observer's, and gives a stop that the engine refused again when it says it may be stopped.
+    struct EngineWindow : MessageTarget {
+        ConversionRun *run = nullptr;
+        MessageTarget *observer = nullptr;
+    };
+    static void PostFromEngine(MessageTarget *self, uint32_t message, intptr_t wparam, intptr_t lparam);
+    void StopEngine();
+
+    // The outcome of one clip; none when a stop came before its conversion began.
+    std::optional<int> ConvertClip(const ClipJob &clip, RunObserver &observer);
 
     const ConversionJob job_;
     EngineSession engine_;
+    EngineWindow engineWindow_;
     std::atomic<bool> stopRequested_{false};
+    // The engine took a stop during a conversion: that clip is shorter, whatever the engine returned.
+    std::atomic<bool> conversionStopped_{false};
 };

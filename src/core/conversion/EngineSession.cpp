@@ -68,8 +68,5 @@ std::optional<EngineProgress> EngineSession::Poll()
 bool EngineSession::Stop()
 {
     const std::lock_guard lock(mutex_);
-    if (!library_.X_StopConvert)
-        return false;
-    library_.X_StopConvert();
-    return true;
+    return library_.X_StopConvert && library_.X_StopConvert() == 0;
 }

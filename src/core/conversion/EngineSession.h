@@ -38,7 +38,7 @@ public:
     // Any thread.
     bool IsLoaded() const;
     std::optional<EngineProgress> Poll();
-    // False when nothing was loaded to stop.
+    // True when the engine took the stop: a conversion was running.
     bool Stop();
 
 private:
