@@ -20,6 +20,7 @@
 #include "skin/art/SkinPictureNames.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QEventLoop>
 #include <QLabel>
 #include <QScopeGuard>
@@ -123,7 +124,20 @@ bool TProcessForm::event(QEvent *event)
 void TProcessForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    FormShow();
+    // A window restored from the taskbar is shown by the window system: it keeps what it shows.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TProcessForm::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the window once there is nothing left to wait for, like its Close button.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (!runInProgress_ && !uploading_)
+            close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TProcessForm::FormShow()

@@ -109,6 +109,37 @@ TEST_F(ProcessWindow, ACompleteRunEndsAtOneHundredPercentWithTheUploadOffered)
     EXPECT_FALSE(form.Timer_Info.isActive());
 }
 
+// A window restored from the taskbar gets a show event from the window system: it must keep what
+// it shows, mid-run and after it (the upload offered stays offered).
+TEST_F(ProcessWindow, RestoringTheMinimisedWindowKeepsWhatItShows)
+{
+    AddClip(QStringLiteral("/media/clip1.avi"), 60, 100, 200, QStringLiteral("MAQ70001.MP4"));
+    FakeEngine::SetBlockConversion(true);
+    const auto minimiseAndRestore = [&] {
+        form.showMinimized();
+        form.showNormal();
+    };
+    WhileShown(form, [&] {
+        ASSERT_TRUE(ConvertingClip(QStringLiteral("/media/clip1.avi")));
+        minimiseAndRestore();
+        FakeEngine::SetInfo(10, 24, 240);
+        form.Timer_InfoTimer();
+        EXPECT_EQ(form.Label_CurrentTime->text(), QStringLiteral("00:01:10"));
+        EXPECT_EQ(form.Label_Percent->text(), QStringLiteral("25"));
+        EXPECT_EQ(form.Label_TitleName->text(), QStringLiteral("/media/clip1.avi"));
+
+        FakeEngine::ReleaseConversion();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.RunInProgress(); }, 5000));
+        minimiseAndRestore();
+        EXPECT_EQ(form.Label_DesName->text(), QStringLiteral("MAQ70001.MP4"));
+        EXPECT_EQ(form.Label_StopTime->text(), QStringLiteral("00:01:40"));
+        EXPECT_EQ(form.Label_Percent->text(), QStringLiteral("100"));
+        EXPECT_EQ(BarWidth(), ProcessFormLayout::ProgressTravel);
+        EXPECT_TRUE(form.suiImageButton_Copy->isEnabled());
+    });
+    form.ShowRun(job);
+}
+
 TEST_F(ProcessWindow, LabelsAndThePollWhileAClipConverts)
 {
     // Ends within 2 s of the source's end: converted to the end, measured against end minus start.
@@ -287,6 +318,26 @@ TEST_F(ProcessWindow, AnEngineThatCannotBeLoadedClosesTheWindowByItself)
     EXPECT_EQ(prompts.TextsOf(Kind::Error),
               QStringList{QStringLiteral("Can not initial conversion function!\nRe-install software may fix this problem!")});
     EXPECT_TRUE(FakeEngine::Calls().empty());
+}
+
+TEST_F(ProcessWindow, EscapeClosesTheWindowOnlyOnceTheRunIsOver)
+{
+    AddClips(1);
+    FakeEngine::SetBlockConversion(true);
+    bool closedByEscape = false;
+    QTimer::singleShot(0, &form, [&] {
+        ASSERT_TRUE(ConvertingClip(QStringLiteral("/media/clip1.avi")));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_TRUE(prompts.Questions().isEmpty());
+        FakeEngine::ReleaseConversion();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.RunInProgress(); }, 5000));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        closedByEscape = !form.isVisible();
+        FinishAndClose(form);
+    });
+    form.ShowRun(job);
+    EXPECT_TRUE(closedByEscape);
 }
 
 TEST_F(ProcessWindow, CloseIsRefusedWhileTheRunGoesOn)
