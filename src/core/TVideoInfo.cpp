@@ -132,6 +132,11 @@ void TVideoInfo::SetOutputName(const QString &text)
     Modify([&] { outputName_ = text.isNull() ? QString(QLatin1String("")) : text; });
 }
 
+void TVideoInfo::SetSnapshotThumbnail(const QString &path)
+{
+    Modify([&] { snapshotThumbnail_ = path; });
+}
+
 void TVideoInfo::SetSourcePath(const QString &path)
 {
     Modify([&] { sourcePath_ = path; });
@@ -186,6 +191,12 @@ POCKETREEL_CLIP_GETTER(QString, SubtitleText, subtitleText_)
 POCKETREEL_CLIP_GETTER(QString, InfoText, infoText_)
 
 #undef POCKETREEL_CLIP_GETTER
+
+QString TVideoInfo::SnapshotThumbnail() const
+{
+    QMutexLocker lock(&mutex_);
+    return snapshotThumbnail_;
+}
 
 QString TVideoInfo::OutputName() const
 {

@@ -37,6 +37,8 @@ public:
     void SetSubtitleStreams(std::optional<QStringList> streams);
     void SetClipName(const QString &text);
     void SetOutputName(const QString &text);
+    // The thumbnail a snapshot wrote beside the output file, which the conversion keeps.
+    void SetSnapshotThumbnail(const QString &path);
     void SetSourcePath(const QString &path);
     void SetInfoText(const QString &text);                     // tooltip; switches it on
     void SetDisplayAspect(bool displayAspect);
@@ -70,6 +72,7 @@ public:
     QString SubtitleText() const;
     QString OutputName() const;    // "" until named
     QString InfoText() const;      // tooltip; null while tooltips are off
+    QString SnapshotThumbnail() const;
 
 signals:
     // Emitted on the window thread after any setter changed what the clip holds.
@@ -94,6 +97,7 @@ private:
     bool selected_ = false;
     bool displayAspect_ = false;
     QString sourcePath_;
+    QString snapshotThumbnail_;
     double aspectRatio_ = 0.0;
     int videoWidth_ = 0;
     int videoHeight_ = 0;

@@ -4,6 +4,7 @@
 #include "cliplist/PreviewLink.h"
 #include "core/AppGlobals.h"
 #include "core/ClipList.h"
+#include "core/OutputNames.h"
 #include "core/conversion/ClipJobs.h"
 #include "core/conversion/SerialReservation.h"
 #include "core/profiles/OptionsFile.h"
@@ -15,6 +16,18 @@ ConversionStart::ConversionStart(Links links, QObject *parent)
     : QObject(parent)
     , links_(std::move(links))
 {
+}
+
+// A clip keeps its name while the thumbnail a snapshot wrote for it lies under that name.
+QStringList ConversionStart::NamesToKeep(const ClipList &clips)
+{
+    QStringList keep;
+    for (const TVideoInfo *clip : clips.Clips()) {
+        const bool snapshotThere = !clip->SnapshotThumbnail().isEmpty()
+            && clip->SnapshotThumbnail() == g_s_OutputFolder + ThumbnailNameOf(clip->OutputName());
+        keep.append(snapshotThere ? clip->OutputName() : QString());
+    }
+    return keep;
 }
 
 bool ConversionStart::AnyClipTicked() const
@@ -39,15 +52,25 @@ void ConversionStart::suiImageButton_StartConvertClick()
     if (PreviewLink *preview = links_.preview ? links_.preview() : nullptr)
         preview->CloseFrameLibrary();
 
-    // The command line may have taken numbers since the list was named: the run goes on from
-    // the larger serial, and the list's numbers are written off before anything is converted.
+    // Names by position from the serial number alone could be in the output folder already (an
+    // Option.ini that could not be written, the command line, a folder from another machine):
+    // every row is named anew, from the larger of the window's and the stored number, skipping
+    // the names in use, and the numbers are written off before anything is converted.
     const QString options = OptionsFile::UserPath(path_PNG);
-    i_OutputPSPSerialNumber = TakeRunSerial(options, i_OutputPSPSerialNumber, links_.clips->Count());
-    links_.clips->RenameAllClips();
+    const EncodingChoices choices = links_.choices();
+    const RunNames names = TakeRunNames(options, i_OutputPSPSerialNumber, g_s_OutputFolder, choices.videoFormat == 0,
+                                        NamesToKeep(*links_.clips));
+    if (!names.error.isEmpty()) {
+        Prompts::Current().Error(names.error);
+        return;
+    }
+    const QList<TVideoInfo *> clips = links_.clips->Clips();
+    for (qsizetype i = 0; i < clips.size(); ++i)
+        clips[i]->SetOutputName(names.names.value(i));
 
     // Taken after the grabber closed, since closing it keeps handling events: the run works on
     // the clips as they are now, and never on the list itself.
-    ConversionJob job = TakeConversionJob(*links_.clips, links_.choices());
+    ConversionJob job = TakeConversionJob(*links_.clips, choices);
     if (job.clips.isEmpty()) {
         Prompts::Current().Information(QStringLiteral("No video clip to convert!"));
         return;
@@ -55,8 +78,7 @@ void ConversionStart::suiImageButton_StartConvertClick()
     window->SetUploadSources(links_.clips, links_.volumes);
     window->ShowRun(std::move(job));
 
-    // Whatever the list holds now: a disc removed during the run may have cleared it.
-    i_OutputPSPSerialNumber += links_.clips->Count();
+    i_OutputPSPSerialNumber = names.nextSerial;
     links_.clips->RenameAllClips();
     StoreSerialAtLeast(options, i_OutputPSPSerialNumber);
 }

@@ -3,6 +3,7 @@
 #include "core/profiles/EncodingChoices.h"
 
 #include <QObject>
+#include <QStringList>
 #include <functional>
 
 class ClipList;
@@ -12,10 +13,10 @@ class TProcessForm;
 class Volumes;
 
 // The main window's Start button: refuses while the preview seeks or when no clip is ticked,
-// closes the preview's frame grabber, takes up the serial number stored by the command line when
-// it is ahead and renames the clips, runs the ticked clips in the conversion window, and once
-// that window has closed advances the serial number by the clips in the list, renames them and
-// stores the number.
+// closes the preview's frame grabber, names every clip with a name not yet in the output folder
+// (from the larger of its serial number and the one stored by the command line), runs the ticked
+// clips in the conversion window, and once that window has closed goes on from the number after
+// the last one taken, renames the clips by position from it and stores the number.
 class ConversionStart : public QObject {
     Q_OBJECT
 
@@ -34,6 +35,7 @@ public:
     void suiImageButton_StartConvertClick();
 
 private:
+    static QStringList NamesToKeep(const ClipList &clips);
     bool AnyClipTicked() const;
 
     Links links_;

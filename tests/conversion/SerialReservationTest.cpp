@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -82,25 +83,69 @@ TEST_F(SerialNumbers, NothingIsReservedWhenTheOptionsCannotBeWrittenOrLocked)
     EXPECT_EQ(Stored(), 3);
 }
 
-TEST_F(SerialNumbers, TheWindowTakesTheLargerNumberAndWritesOffItsList)
+TEST_F(SerialNumbers, TheWindowNamesEveryRowFromTheLargerNumberAndWritesThemOff)
 {
     const struct {
+        const char *why;
         QByteArray stored;
-        int window, count, taken, storedAfter;
+        int window, rows;
+        QStringList inFolder, names;
+        int next;
     } cases[] = {
-        {"", 1, 3, 1, 4},                        // no file yet: the stored number reads as 1
-        {"OutputSerialNumber=20\n", 5, 3, 20, 23},  // the command line went ahead
-        {"OutputSerialNumber=2\n", 9, 2, 9, 11},    // the window is ahead
-        {"OutputSerialNumber=2147483640\n", 1, 100, 2147483640, 2147483647},  // kept within 32 bits
+        {"no file yet: the stored number reads as 1", "", 1, 3, {}, {"MAQ70001.MP4", "MAQ70002.MP4", "MAQ70003.MP4"}, 4},
+        {"the command line went ahead", "OutputSerialNumber=20\n", 5, 1, {}, {"MAQ70020.MP4"}, 21},
+        {"the window is ahead", "OutputSerialNumber=2\n", 9, 1, {}, {"MAQ70009.MP4"}, 10},
+        {"names in the folder are skipped", "", 1, 2, {"MAQ70001.THM", "MAQ70002.MP4.part"}, {"MAQ70003.MP4", "MAQ70004.MP4"}, 5},
+        {"past the top of 32 bits it goes on from 1", "OutputSerialNumber=2147483647\n", 1, 2, {},
+         {"MAQ73647.MP4", "MAQ70001.MP4"}, 2},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.stored.toStdString());
+        SCOPED_TRACE(c.why);
         QFile::remove(Options());
+        QDir(Out()).removeRecursively();
+        QDir().mkpath(Out());
         if (!c.stored.isEmpty())
             Store(c.stored);
-        EXPECT_EQ(TakeRunSerial(Options(), c.window, c.count), c.taken);
-        EXPECT_EQ(Stored(), c.storedAfter);
+        for (const QString &name : c.inFolder)
+            Touch(name);
+        const RunNames run = TakeRunNames(Options(), c.window, Out(), true, QStringList(c.rows, QString()));
+        EXPECT_EQ(run.error, QString());
+        EXPECT_EQ(run.names, c.names);
+        EXPECT_EQ(run.nextSerial, c.next);
+        EXPECT_EQ(Stored(), c.next);
     }
+}
+
+// The four digits repeat every 10,000 numbers and 10,000 itself shows as 8888: a long list never
+// gets a name twice.
+TEST_F(SerialNumbers, ALongListNeverGetsANameTwice)
+{
+    const RunNames run = TakeRunNames(Options(), 8888, Out(), false, QStringList(1200, QString()));
+    ASSERT_EQ(run.names.size(), 1200);
+    EXPECT_EQ(QSet<QString>(run.names.begin(), run.names.end()).size(), 1200);
+    EXPECT_EQ(run.names.first(), "M4V78888.MP4");
+    EXPECT_EQ(run.names.last(), "M4V70088.MP4");  // 10,000 was skipped: "8888" was given
+    EXPECT_EQ(run.nextSerial, 10089);
+}
+
+// A row keeps the name its thumbnail snapshot lies under, unless that name's MP4 is there too.
+TEST_F(SerialNumbers, ARowKeepsTheNameOfItsSnapshot)
+{
+    Touch("MAQ70001.THM");
+    Touch("MAQ70007.THM");
+    Touch("MAQ70007.MP4");
+    const RunNames run =
+        TakeRunNames(Options(), 1, Out(), true, {QString(), "MAQ70001.MP4", "MAQ70007.MP4", "MAQ70001.MP4"});
+    EXPECT_EQ(run.names, (QStringList{"MAQ70002.MP4", "MAQ70001.MP4", "MAQ70003.MP4", "MAQ70004.MP4"}));
+    EXPECT_EQ(run.nextSerial, 5);
+}
+
+TEST_F(SerialNumbers, TheWindowStillNamesItsRowsWhenTheOptionsCannotBeWritten)
+{
+    Touch("MAQ70001.MP4");
+    const RunNames run = TakeRunNames(dir.filePath("missing/Option.ini"), 1, Out(), true, {QString()});
+    EXPECT_EQ(run.error, QString());
+    EXPECT_EQ(run.names, QStringList{"MAQ70002.MP4"});
 }
 
 TEST_F(SerialNumbers, StoringAfterARunNeverLowersTheNumber)

@@ -148,6 +148,8 @@ TEST_F(PreviewSnapshot, AThumbnailIsWrittenTwiceTheSecondBesideTheClipsOutputFil
     const QByteArray beside = Bytes(output.filePath("MAQ70012.THM"));
     ASSERT_FALSE(chosen.isEmpty());
     EXPECT_EQ(beside, chosen);
+    // The clip remembers it, so the conversion keeps the name the thumbnail lies under.
+    EXPECT_EQ(clip->SnapshotThumbnail(), g_s_OutputFolder + QStringLiteral("MAQ70012.THM"));
 
     // Baseline JFIF at quality 100 (every quantiser 1), three colour components.
     const JpegMarkers jpeg = ReadJpegMarkers(chosen);

@@ -176,7 +176,7 @@ TEST_F(StartButton, TheListClearedDuringTheRunLeavesTheRunItsOwnClips)
                                                media.filePath("clip 3.avi")}));
     EXPECT_EQ(FakeEngine::CallsTo("X_Get_Frame_JPEG").size(), 3u);
     EXPECT_EQ(mainForm->Clips().Count(), 0);
-    EXPECT_EQ(i_OutputPSPSerialNumber, 1);
+    EXPECT_EQ(i_OutputPSPSerialNumber, 4) << "the run's three numbers stay taken";
 }
 
 // The command line shares the serial number through Option.ini. Used in turns with the window,
@@ -222,4 +222,116 @@ TEST_F(StartButton, WindowAndCommandLineTakingTurnsNeverWriteTheSameName)
     EXPECT_EQ(written.size(), 2 + 3 + 3 + 1 + 2 + 3);
     EXPECT_EQ(QSet<QString>(written.begin(), written.end()).size(), written.size()) << written.join(' ').toStdString();
     EXPECT_EQ(Names(), (QStringList{"MAQ70015.MP4", "MAQ70016.MP4", "MAQ70017.MP4"}));
+}
+
+// The serial number alone cannot know what lies in the output folder (an Option.ini that could
+// not be written, a folder brought from another machine): every number whose MP4, thumbnail or
+// partly written MP4 is there is skipped, and after the run the serial goes on from the last
+// number taken.
+TEST_F(StartButton, NamesAlreadyInTheOutputFolderAreSkipped)
+{
+    ASSERT_TRUE(QDir().mkpath(g_s_OutputFolder));
+    for (const char *name : {"MAQ70001.MP4", "MAQ70002.THM", "MAQ70003.MP4.part", "MAQ70005.MP4"}) {
+        QFile file(g_s_OutputFolder + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("an earlier run's file");
+    }
+    AddClips(2);
+    WhileShown(*processForm);
+    ClickStart();
+
+    const auto calls = FakeEngine::CallsTo("X_SetPar_D2PSP");
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].texts[14], (g_s_OutputFolder + "MAQ70004.MP4").toStdString());
+    EXPECT_EQ(calls[1].texts[14], (g_s_OutputFolder + "MAQ70006.MP4").toStdString());
+    QFile earlier(g_s_OutputFolder + "MAQ70002.THM");
+    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+    EXPECT_EQ(earlier.readAll(), QByteArray("an earlier run's file"));
+    EXPECT_EQ(i_OutputPSPSerialNumber, 7);
+    EXPECT_EQ(Names(), (QStringList{"MAQ70007.MP4", "MAQ70008.MP4"}));
+}
+
+// Started again with the serial it had before (its Option.ini could not be written), the window
+// still writes new names.
+TEST_F(StartButton, ARunAfterALostSerialNumberOverwritesNothing)
+{
+    AddClips(2);
+    WhileShown(*processForm);
+    ClickStart();
+    i_OutputPSPSerialNumber = 1;
+    QFile::remove(app.Path() + "Option.ini");
+    mainForm->Clips().RenameAllClips();
+    WhileShown(*processForm);
+    ClickStart();
+
+    QStringList written;
+    for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
+        written << QFileInfo(QString::fromStdString(call.texts[14])).fileName();
+    EXPECT_EQ(written, (QStringList{"MAQ70001.MP4", "MAQ70002.MP4", "MAQ70003.MP4", "MAQ70004.MP4"}));
+}
+
+// The four digits repeat every 10,000 numbers and 10,000 itself shows as "8888"; a serial at the
+// top of 32 bits wraps to 1 as the command line's does, never past it.
+TEST_F(StartButton, SerialNumbersThatWrapStillGiveFreshNames)
+{
+    const struct {
+        const char *why;
+        int serial;
+        const char *inFolder;
+        QStringList written;
+        int serialAfter;
+    } cases[] = {
+        {"10000 shows as 8888, which is taken", 10000, "MAQ78888.THM", {"MAQ70001.MP4", "MAQ70002.MP4"}, 10003},
+        {"the top of 32 bits", 2147483646, "", {"MAQ73646.MP4", "MAQ73647.MP4"}, 1},
+        {"past the top", 2147483647, "MAQ70001.MP4", {"MAQ73647.MP4", "MAQ70002.MP4"}, 3},
+    };
+    AddClips(2);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.why);
+        QDir(g_s_OutputFolder).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(g_s_OutputFolder));
+        if (*c.inFolder)
+            QFile(g_s_OutputFolder + QLatin1String(c.inFolder)).open(QIODevice::WriteOnly);
+        QFile::remove(app.Path() + "Option.ini");
+        FakeEngine::Reset();
+        FakeEngine::SetDefaultProbeAnswer([] {
+            FakeEngine::ProbeAnswer probe;
+            probe.info = {95, 25.0f, 1500.0f, 640, 480, 0, 44100, 0, 128.0f, 1};
+            return probe;
+        }());
+        i_OutputPSPSerialNumber = c.serial;
+        WhileShown(*processForm);
+        ClickStart();
+        QStringList written;
+        for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
+            written << QFileInfo(QString::fromStdString(call.texts[14])).fileName();
+        EXPECT_EQ(written, c.written);
+        EXPECT_EQ(i_OutputPSPSerialNumber, c.serialAfter);
+    }
+}
+
+// A thumbnail snapshot saved before converting is meant for the converted file: its clip keeps the
+// name the snapshot lies under, and no other clip takes it.
+TEST_F(StartButton, AClipKeepsTheNameItsThumbnailSnapshotLiesUnder)
+{
+    ASSERT_TRUE(QDir().mkpath(g_s_OutputFolder));
+    AddClips(2);
+    const QString snapshot = g_s_OutputFolder + "MAQ70001.THM";
+    {
+        QFile file(snapshot);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's snapshot");
+    }
+    mainForm->Clips().ClipAt(0)->SetSnapshotThumbnail(snapshot);
+    WhileShown(*processForm);
+    ClickStart();
+
+    QStringList written;
+    for (const auto &call : FakeEngine::CallsTo("X_SetPar_D2PSP"))
+        written << QFileInfo(QString::fromStdString(call.texts[14])).fileName();
+    EXPECT_EQ(written, (QStringList{"MAQ70001.MP4", "MAQ70002.MP4"}));
+    EXPECT_EQ(FakeEngine::CallsTo("X_Get_Frame_JPEG").size(), 1u);
+    QFile file(snapshot);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("the user's snapshot"));
 }

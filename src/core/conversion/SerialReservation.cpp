@@ -6,8 +6,10 @@
 #include "platform/LogCategories.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -30,23 +32,80 @@ int Next(int serial)
     return serial < std::numeric_limits<int>::max() ? serial + 1 : 1;
 }
 
+// Names from a serial number on, each one free: nothing of it in the output folder, and not
+// handed out before by this walk (the four digits repeat every 10,000 numbers, and 10,000 itself
+// shows as 8888).
+class FreeNames {
+public:
+    FreeNames(QString outputFolder, bool firstVideoFormat, int serial)
+        : folder_(std::move(outputFolder)), firstVideoFormat_(firstVideoFormat), serial_(serial)
+    {
+    }
+
+    // None when every name of a whole cycle is in use.
+    std::optional<QString> Take()
+    {
+        for (int tried = 0; tried < SerialCycle; ++tried) {
+            const QString name = OutputNameOf(0, serial_, firstVideoFormat_);
+            serial_ = Next(serial_);
+            if (!given_.contains(name) && !NameInUse(folder_, name)) {
+                given_.insert(name);
+                return name;
+            }
+        }
+        return std::nullopt;
+    }
+    // The number after the last one taken.
+    int NextSerial() const { return serial_; }
+    QString Exhausted() const { return QStringLiteral("No free output name is left in %1").arg(folder_); }
+
+private:
+    QString folder_;
+    bool firstVideoFormat_;
+    int serial_;
+    QSet<QString> given_;
+};
+
+// The name a row keeps: its snapshot's thumbnail lies under it, and nothing else of it does.
+bool Keeps(const QString &outputFolder, const QString &name)
+{
+    const QString path = outputFolder + name;
+    return !name.isEmpty() && QFileInfo::exists(outputFolder + ThumbnailNameOf(name)) && !QFileInfo::exists(path)
+        && !QFileInfo::exists(path + QStringLiteral(".part"));
+}
+
 } // namespace
 
-int TakeRunSerial(const QString &optionsPath, int windowSerial, int count)
+RunNames TakeRunNames(const QString &optionsPath, int windowSerial, const QString &outputFolder,
+                      bool firstVideoFormat, const QStringList &keep)
 {
     const OptionsLock lock(optionsPath);
     if (!lock.IsLocked())
         qCWarning(lcRun).noquote() << lock.Failure() << "- the serial number is not shared with the command line";
     IniFile file(optionsPath);
-    const int serial = std::max(windowSerial, file.readInteger(Section, Key, 1));
+    FreeNames free(outputFolder, firstVideoFormat, std::max(windowSerial, file.readInteger(Section, Key, 1)));
+    RunNames run;
+    for (const QString &name : keep) {
+        // A kept name's thumbnail is in the folder, so the walk never hands it to another row.
+        if (Keeps(outputFolder, name) && !run.names.contains(name)) {
+            run.names.append(name);
+            continue;
+        }
+        const std::optional<QString> taken = free.Take();
+        if (!taken) {
+            run.error = free.Exhausted();
+            run.names.clear();
+            return run;
+        }
+        run.names.append(*taken);
+    }
+    run.nextSerial = free.NextSerial();
     try {
-        // A number beyond 32 bits would read back as absent, that is as 1.
-        const qint64 next = std::min<qint64>(qint64(serial) + std::max(count, 0), std::numeric_limits<int>::max());
-        file.writeString(Section, Key, QString::number(next));
+        file.writeString(Section, Key, QString::number(run.nextSerial));
     } catch (const IniWriteError &error) {
         qCWarning(lcRun) << error.what() << "- the serial number is not shared with the command line";
     }
-    return serial;
+    return run;
 }
 
 void StoreSerialAtLeast(const QString &optionsPath, int serial)
@@ -74,24 +133,18 @@ NameReservation ReserveOutputNames(const QString &optionsPath, const QString &ou
         return reservation;
     }
     IniFile file(optionsPath);
-    int serial = file.readInteger(Section, Key, 1);
+    FreeNames free(outputFolder, firstVideoFormat, file.readInteger(Section, Key, 1));
     for (int i = 0; i < count; ++i) {
-        int skipped = 0;
-        QString name = OutputNameOf(0, serial, firstVideoFormat);
-        while (NameInUse(outputFolder, name)) {
-            if (++skipped >= SerialCycle) {
-                reservation.error = QStringLiteral("No free output name is left in %1").arg(outputFolder);
-                reservation.names.clear();
-                return reservation;
-            }
-            serial = Next(serial);
-            name = OutputNameOf(0, serial, firstVideoFormat);
+        const std::optional<QString> name = free.Take();
+        if (!name) {
+            reservation.error = free.Exhausted();
+            reservation.names.clear();
+            return reservation;
         }
-        reservation.names.append(name);
-        serial = Next(serial);
+        reservation.names.append(*name);
     }
     try {
-        file.writeString(Section, Key, QString::number(serial));
+        file.writeString(Section, Key, QString::number(free.NextSerial()));
     } catch (const IniWriteError &error) {
         reservation.error = QString::fromLocal8Bit(error.what());
         reservation.names.clear();

@@ -8,10 +8,23 @@
 // writes back the number after the last one it took, so neither hands out a name that the other
 // has used or is about to use: an overwritten earlier output would be lost work.
 
-// A run of the window starts: the larger of `windowSerial` and the stored number, with the
-// `count` numbers from it written off in the file at once. When the file cannot be locked or
-// written the run still goes ahead on the larger number (said on standard error).
-int TakeRunSerial(const QString &optionsPath, int windowSerial, int count);
+// The names of a window's run, one per row of its list.
+struct RunNames {
+    QStringList names;
+    int nextSerial = 1;  // the number after the last one taken
+    QString error;       // in the program's words; empty on success
+};
+
+// A run of the window starts with a row for each entry of `keep`: every row is named from the
+// larger of `windowSerial` and the stored number on, skipping every number whose MP4, thumbnail
+// or partly written MP4 (".part") lies in `outputFolder` or that an earlier row took, and past
+// the largest 32-bit number going on from 1. A row whose entry is a name keeps it (a snapshot
+// wrote that thumbnail for it) while neither that MP4 nor its ".part" lies there. The number
+// after the last one taken is stored at once; when the file cannot be locked or written the run
+// still goes ahead with these names (said on standard error). Fails, naming nothing, when no
+// free name is left.
+RunNames TakeRunNames(const QString &optionsPath, int windowSerial, const QString &outputFolder,
+                      bool firstVideoFormat, const QStringList &keep);
 
 // The run window closed with the serial advanced to `serial`: stores it unless the stored number
 // is already higher.

@@ -38,4 +38,7 @@ void SnapshotCommand::suiImageButton_SnapshootClick()
     // The application object hands what escapes a handler to the error report.
     if (!failed.isEmpty())
         throw std::runtime_error(QStringLiteral("Unable to write to %1").arg(failed).toStdString());
+    // The conversion keeps this clip's name for it, so the snapshot stays its thumbnail.
+    if (!thumbnailCopy.isEmpty())
+        clip->SetSnapshotThumbnail(thumbnailCopy);
 }
