@@ -12,6 +12,7 @@
 #include "WindowCreation.h"
 #include "core/AppGlobals.h"
 #include "mainform/cliplist/ClipListComponent.h"
+#include "skin/SkinStyle.h"
 
 int main(int argc, char **argv)
 {
@@ -24,6 +25,7 @@ int main(int argc, char **argv)
         return *ended;
 
     ReportingApplication app(argc, argv);
+    QApplication::setStyle(new SkinStyle);
     QApplication::setApplicationName(ProductName);
     QApplication::setApplicationDisplayName(DisplayProductName);
     QApplication::setDesktopFileName(QStringLiteral(POCKETREEL_APP_ID));

@@ -30,6 +30,7 @@ QString skinnedMenuStyle()
 HelpMenuComponent::HelpMenuComponent(QWidget *window, TsuiImageButton *helpButton)
     : QObject(window)
     , window_(window)
+    , helpButton_(helpButton)
 {
     connect(helpButton, &TsuiImageButton::clicked, this, &HelpMenuComponent::suiImageButton_HelpClick);
 }
@@ -49,7 +50,10 @@ void HelpMenuComponent::suiImageButton_HelpClick()
         }
         connect(HelpMenu, &QMenu::triggered, this, &HelpMenuComponent::HelpItemClick);
     }
-    HelpMenu->popup(QCursor::pos());
+    // A click leaves the cursor on the button; Space or Enter may leave it anywhere.
+    const QPoint cursor = QCursor::pos();
+    const bool clicked = helpButton_->rect().contains(helpButton_->mapFromGlobal(cursor));
+    HelpMenu->popup(clicked ? cursor : helpButton_->mapToGlobal(QPoint(0, helpButton_->height())));
 }
 
 void HelpMenuComponent::HelpItemClick(QAction *item)

@@ -9,8 +9,9 @@ class TForm_About;
 class TsuiImageButton;
 
 // The help button of the title bar: its popup menu ("Home Page", "Contact us", a separator,
-// "About"), made on the first click and opened at the cursor, and the About box, made on the
-// first "About" and reused. Both belong to the main window and go with it.
+// "About"), made on the first click and opened at the cursor (below the button when the keyboard
+// pressed it), and the About box, made on the first "About" and reused. Both belong to the main
+// window and go with it.
 class HelpMenuComponent : public QObject {
     Q_OBJECT
 
@@ -27,4 +28,5 @@ private:
     void HelpItemClick(QAction *item);
 
     QWidget *window_;
+    TsuiImageButton *helpButton_;
 };

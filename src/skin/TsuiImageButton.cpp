@@ -83,6 +83,14 @@ void TsuiImageButton::paintEvent(QPaintEvent *)
     const SkinPicture &picture = currentPicture();
     if (!picture.isNull())
         picture.draw(painter, QPoint(0, 0));
+    // Once the keyboard moves the focus in this window, the button that has it says so (Space
+    // and Enter would otherwise press a button nobody sees): a dotted frame that inverts what it
+    // crosses, so it shows on every picture.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void TsuiImageButton::enterEvent(QEnterEvent *)

@@ -6,6 +6,7 @@
 #include "skin/PictureBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 
@@ -389,4 +390,44 @@ TEST_F(CliplistView, StreamSelectorsFollowTheCurrentClip)
     QTest::mousePress(Row(0), Qt::LeftButton, {}, QPoint(300, 8));
     EXPECT_EQ(second->AudioIndex(), 0);
     EXPECT_EQ(clips.ClipAt(0)->SubtitleIndex(), 0);
+}
+
+// Up and Down move the selection as a press on the row above or below does, and the list scrolls
+// to keep it in sight; at either end they change nothing.
+TEST_F(CliplistView, ArrowKeysMoveTheSelection)
+{
+    AddClips(11);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ClipListView *view = list->View();
+    QTest::mousePress(Row(0), Qt::LeftButton, {}, QPoint(300, 8));
+    const auto key = [&](Qt::Key pressed, int times) {
+        for (int i = 0; i < times; ++i) {
+            QWidget *focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            QTest::keyClick(focused, pressed);
+        }
+    };
+    const auto onlySelected = [&](int position) {
+        clips.CollectSelected();
+        return clips.SelectedClips() == QList<TVideoInfo *>{clips.ClipAt(position)}
+               && clips.CurrentClip() == clips.ClipAt(position) && Row(position)->isHighlighted();
+    };
+    key(Qt::Key_Up, 1);
+    EXPECT_TRUE(onlySelected(0));
+    key(Qt::Key_Down, 2);
+    EXPECT_TRUE(onlySelected(2));
+    EXPECT_EQ(view->firstVisibleRow(), 0);
+    key(Qt::Key_Down, 8);
+    EXPECT_TRUE(onlySelected(10));
+    EXPECT_EQ(view->firstVisibleRow(), 3) << "the last row in sight";
+    key(Qt::Key_Down, 1);
+    EXPECT_TRUE(onlySelected(10));
+    key(Qt::Key_Up, 10);
+    EXPECT_TRUE(onlySelected(0));
+    EXPECT_EQ(view->firstVisibleRow(), 0);
+
+    list->SetBusy(true);
+    key(Qt::Key_Down, 1);
+    EXPECT_TRUE(onlySelected(0)) << "ignored while files are being added, as presses are";
 }

@@ -7,6 +7,7 @@
 #include "core/AppGlobals.h"
 #include "skin/art/SkinLayout.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
@@ -69,12 +70,14 @@ protected:
 TEST_F(HelpMenuTest, TheMenuIsMadeOnceWithItsFourItemsAndOpensAtTheCursor)
 {
     EXPECT_EQ(help().HelpMenu, nullptr);
-    const QPoint cursor = form->mapToGlobal(QPoint(300, 200));
+    // The click's cursor on the button; the menu is only moved sideways to stay on the screen.
+    const QPoint cursor = form->suiImageButton_Help->mapToGlobal(QPoint(5, 5));
     QCursor::setPos(cursor);
     QMenu *menu = openMenu();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->geometry().topLeft(), QCursor::pos());
+    EXPECT_EQ(menu->y(), cursor.y());
+    EXPECT_LE(menu->x(), cursor.x());
 
     const struct {
         QString caption, name;
@@ -136,6 +139,43 @@ TEST_F(HelpMenuTest, AboutIsOneSkinnedBoxShownModallyWithAFreshVersionEachTime)
     EXPECT_EQ(box.Label_Version->geometry(), L::Label_Version);
     EXPECT_EQ(box.Label_Version->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(box.suiButton2->geometry(), L::suiButton2);
+}
+
+// Space on the focused Help button opens the menu below the button, not wherever the mouse
+// pointer happens to rest.
+TEST_F(HelpMenuTest, FromTheKeyboardTheMenuOpensAtTheButton)
+{
+    QCursor::setPos(form->mapToGlobal(QPoint(600, 200)));
+    TsuiImageButton *button = form->suiImageButton_Help;
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QMenu *menu = help().HelpMenu;
+    ASSERT_TRUE(menu && menu->isVisible());
+    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
+    EXPECT_EQ(menu->y(), below.y());
+    EXPECT_LE(menu->x(), below.x()) << "moved sideways only to stay on the screen";
+    EXPECT_GT(menu->geometry().right(), below.x());
+    menu->hide();
+}
+
+TEST_F(HelpMenuTest, EscapeClosesTheAboutBox)
+{
+    bool closedByEscape = false;
+    QTimer::singleShot(10, form.get(), [&] {
+        TForm_About *box = nullptr;
+        if (!QTest::qWaitFor([&] {
+                box = help().Form_About;
+                return box && box->isVisible();
+            }))
+            return;
+        QWidget *focused = QApplication::focusWidget();
+        QTest::keyClick(focused && focused->window() == box ? focused : box, Qt::Key_Escape);
+        closedByEscape = QTest::qWaitFor([&] { return !box->isVisible(); }, 1000);
+        if (!closedByEscape)
+            box->close();
+    });
+    choose("About");
+    EXPECT_TRUE(closedByEscape);
 }
 
 } // namespace

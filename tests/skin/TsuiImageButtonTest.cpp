@@ -202,3 +202,25 @@ TEST_F(ImageButton, TransparentLeavesOutThePicturesTopLeftColour)
 }
 
 } // namespace
+
+// Reached with Tab, the button shows that it has the focus, so Space is no blind press; after a
+// click with the mouse it looks as it always does.
+TEST_F(ImageButton, KeyboardFocusIsMarked)
+{
+    const auto looks = [&] { return button->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage plain = looks();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_EQ(looks(), plain) << "focus taken by the mouse shows no mark";
+
+    other->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(other, Qt::Key_Tab);
+    ASSERT_TRUE(button->hasFocus());
+    const QImage marked = looks();
+    EXPECT_NE(marked, plain);
+    EXPECT_EQ(marked.pixel(marked.width() / 2, marked.height() / 2), Normal) << "the picture itself stays";
+
+    QTest::keyClick(button, Qt::Key_Tab);
+    EXPECT_FALSE(button->hasFocus());
+    EXPECT_EQ(looks(), plain);
+}

@@ -34,6 +34,7 @@ ClipListComponent::ClipListComponent(ClipList &clips, const Volumes &volumes, Co
         });
     connect(view_, &ClipListView::rowPressed, this, &ClipListComponent::RowPressed);
     connect(view_, &ClipListView::released, this, &ClipListComponent::ListReleased);
+    connect(view_, &ClipListView::stepPressed, this, &ClipListComponent::StepSelection);
     new ClipDropTarget(
         controls_.window, [this] { return !Busy(); },
         [this](const QStringList &files) {
@@ -179,6 +180,27 @@ void ClipListComponent::RowPressed(ClipRow *row)
     SetCurrentClip(clip);
     if (pressed)
         pressed->setFocus(Qt::MouseFocusReason);
+}
+
+void ClipListComponent::StepSelection(int step)
+{
+    // Refused when a press would be.
+    if (IgnoresMouse())
+        return;
+    const TVideoInfo *current = clips_.CurrentClip();
+    const int position = (current ? clips_.IndexOf(current) : -1) + step;
+    TVideoInfo *clip = clips_.ClipAt(position);
+    if (!clip)
+        return;
+    clips_.CollectSelected();
+    for (TVideoInfo *selected : clips_.SelectedClips())
+        selected->SetSelected(false);
+    clip->SetSelected(true);
+    view_->ScrollToRow(position);
+    const QPointer<ClipRow> row(view_->rowOf(clip));
+    SetCurrentClip(clip);
+    if (row)
+        row->setFocus(Qt::OtherFocusReason);
 }
 
 void ClipListComponent::ListReleased(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos)

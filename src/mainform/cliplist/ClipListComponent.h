@@ -71,6 +71,8 @@ signals:
 private:
     bool IgnoresMouse() const;
     void RowPressed(ClipRow *row);
+    // Up and Down: the clip above or below becomes the only one selected and the current one.
+    void StepSelection(int step);
     void ListReleased(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
     void ShowIntro(bool show);
     void ResetTimeFieldColours();

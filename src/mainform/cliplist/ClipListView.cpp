@@ -7,6 +7,7 @@
 #include "skin/art/SkinLayout.h"
 #include "skin/art/SkinPictureNames.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
@@ -102,17 +103,43 @@ void ClipListView::ScrollRows()
     infoMove_->repaint();
 }
 
+void ClipListView::ScrollToFirst(int first)
+{
+    const int hidden = clips_.Count() - L::VisibleRows;
+    if (hidden <= 0)
+        return;
+    first = std::clamp(first, 0, hidden);
+    bar_->setThumbTop(ClipScrollBar::ThumbMin + (first * ClipScrollBar::Travel + hidden - 1) / hidden);
+    ScrollRows();
+}
+
+void ClipListView::ScrollToRow(int position)
+{
+    const int first = firstVisibleRow();
+    if (position < first)
+        ScrollToFirst(position);
+    else if (position >= first + L::VisibleRows)
+        ScrollToFirst(position - L::VisibleRows + 1);
+}
+
 void ClipListView::wheelEvent(QWheelEvent *event)
 {
     // One row a notch: the thumb goes to the first place that shows the next row.
     event->accept();
-    const int hidden = clips_.Count() - L::VisibleRows;
     const int notches = event->angleDelta().y() / 120;
-    if (hidden <= 0 || notches == 0)
+    if (notches != 0)
+        ScrollToFirst(firstVisibleRow() - notches);
+}
+
+// A focused row passes the keys it does not handle on to the list.
+void ClipListView::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        emit stepPressed(event->key() == Qt::Key_Up ? -1 : 1);
         return;
-    const int first = std::clamp(firstVisibleRow() - notches, 0, hidden);
-    bar_->setThumbTop(ClipScrollBar::ThumbMin + (first * ClipScrollBar::Travel + hidden - 1) / hidden);
-    ScrollRows();
+    }
+    TsuiImagePanel::keyPressEvent(event);
 }
 
 void ClipListView::mousePressEvent(QMouseEvent *event)

@@ -34,9 +34,13 @@ public:
     void collapseRows();
     // Position of the first row in sight.
     int firstVisibleRow() const;
+    // Scrolls as little as brings the row at `position` into sight.
+    void ScrollToRow(int position);
 
 signals:
     void rowPressed(ClipRow *row);
+    // Up (-1) or Down (+1) pressed while the list or one of its rows has the focus.
+    void stepPressed(int step);
     // Mouse-up on the list: row is nullptr for the empty part of the list.
     void released(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
 
@@ -44,8 +48,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Puts the thumb at the first place that shows `first` as the first row in sight.
+    void ScrollToFirst(int first);
     void addRow(TVideoInfo *clip, int position);
     void dropRow(TVideoInfo *clip);
 
