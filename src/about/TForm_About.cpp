@@ -47,7 +47,13 @@ void TForm_About::showEvent(QShowEvent *event)
 void TForm_About::FormShow()
 {
     Label_Version->setText(g_s_Version);
-    WindowSystem::centreOnScreen(*this);
+}
+
+void TForm_About::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        WindowSystem::centreOnScreen(*this);
+    QDialog::setVisible(visible);
 }
 
 void TForm_About::suiButton2Click()

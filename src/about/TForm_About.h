@@ -15,6 +15,9 @@ class TForm_About : public QDialog {
 public:
     explicit TForm_About(QWidget *owner = nullptr);
 
+    // Centred on the screen before each showing.
+    void setVisible(bool visible) override;
+
     TsuiSkinForm *Skin() const { return skin_; }
 
     QLabel *Label_Version = nullptr;

@@ -255,7 +255,6 @@ void TMainForm::showEvent(QShowEvent *event)
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    CentreOnScreen();
     suiEdit_OutputFolder->setText(g_s_OutputFolder);
     Label_Info->hide();
     Panel_Intro->show();
@@ -263,9 +262,14 @@ void TMainForm::showEvent(QShowEvent *event)
     repaint();
 }
 
-void TMainForm::CentreOnScreen()
+// Placed before it is mapped: moved once it is, a window manager puts it where it likes while Qt
+// still takes it to be where it was, so drop-down lists and message boxes open away from it and
+// the first drag by the skin jumps.
+void TMainForm::setVisible(bool visible)
 {
-    WindowSystem::centreOnScreen(*this);
+    if (visible && !shownOnce_)
+        WindowSystem::centreOnScreen(*this);
+    QWidget::setVisible(visible);
 }
 
 void TMainForm::suiImageButton_CloseClick()

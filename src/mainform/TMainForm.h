@@ -109,6 +109,9 @@ public:
     void suiImageButton_MinClick();
     void suiImageButton_BrowseClick();
 
+    // Centred before it is first shown.
+    void setVisible(bool visible) override;
+
 signals:
     // The first show, after this window's own first-show steps; components reset their state.
     void FirstShown();
@@ -129,7 +132,6 @@ private:
     void CreatePreviewPart();
     void CreateConversionStart();
     void LoadCursors();
-    void CentreOnScreen();
     bool SaveOptions();
 
     // Dragging the window by the intro picture.

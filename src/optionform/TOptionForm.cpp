@@ -178,11 +178,16 @@ void TOptionForm::FormCreate()
 
 void TOptionForm::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous()) {
-        WindowSystem::centreOnScreen(*this);
+    if (!event->spontaneous())
         FormShow();
-    }
     QDialog::showEvent(event);
+}
+
+void TOptionForm::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        WindowSystem::centreOnScreen(*this);
+    QDialog::setVisible(visible);
 }
 
 void TOptionForm::FormShow()

@@ -27,6 +27,9 @@ public:
     explicit TOptionForm(QWidget *parent = nullptr);
     ~TOptionForm() override;
 
+    // Centred on the screen before each showing.
+    void setVisible(bool visible) override;
+
     // Set false when the dialog is shown; true after OK and after every stored or removed profile.
     bool Changed = false;
 

@@ -121,6 +121,13 @@ bool TProcessForm::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void TProcessForm::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        WindowSystem::centreOnScreen(*this);
+    QWidget::setVisible(visible);
+}
+
 void TProcessForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -165,7 +172,6 @@ void TProcessForm::ShowRun(ConversionJob job)
 {
     conversion_.reset();
     runInProgress_ = true;
-    WindowSystem::centreOnScreen(*this);
     show();
     ConversionThread::Display display;
     display.clipStarting = [this](const ClipJob &clip, const ClipPlan &plan) { ShowClip(clip, plan); };

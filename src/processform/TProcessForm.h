@@ -27,6 +27,9 @@ public:
     explicit TProcessForm(QWidget *parent = nullptr);
     ~TProcessForm() override;
 
+    // Centred on the screen before each showing.
+    void setVisible(bool visible) override;
+
     TsuiSkinForm *Skin() const { return skin_; }
     MessageTarget *Handle() { return messageTarget_.Handle(); }
     // Handlers by message number: 2312 the run may be stopped, 2023 the run finished.

@@ -12,6 +12,8 @@ namespace WindowSystem {
 bool shapesByTransparency();
 
 // Centres a top-level window on its screen, where the window system lets the program place it.
+// Call it before the window is shown: on X11 a window moved once it is mapped is put where the
+// window manager likes while Qt still takes it to be where it was.
 void centreOnScreen(QWidget &window);
 
 } // namespace WindowSystem
