@@ -22,11 +22,11 @@ void WhenDialogOpens(std::function<void(QFileDialog &)> look)
 {
     QTimer::singleShot(0, [look] {
         QFileDialog *dialog = nullptr;
-        QTest::qWaitFor([&] {
+        const bool opened = QTest::qWaitFor([&] {
             dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             return dialog && dialog->isVisible();
         }, 5000);
-        if (!dialog) {
+        if (!opened) {
             ADD_FAILURE() << "no file dialog opened";
             return;
         }
@@ -48,13 +48,15 @@ QStringList ListedNames(QFileDialog &dialog)
     if (!view || !view->model())
         return {};
     QStringList names;
-    QTest::qWaitFor([&] {
+    const bool read = QTest::qWaitFor([&] {
         const QModelIndex root = view->rootIndex();
         names.clear();
         for (int row = 0; row < view->model()->rowCount(root); ++row)
             names << view->model()->index(row, 0, root).data().toString();
         return !names.isEmpty();
     }, 5000);
+    if (!read)
+        return {};
     names.sort();
     return names;
 }
