@@ -130,8 +130,9 @@ int ConvertOne(const ConversionJob &job, qsizetype index, const FileNaming &nami
         console.Error(QStringLiteral("cannot load the conversion engine %1 any more").arg(job.enginePath));
         return ExitCode::EngineMissing;
     }
-    if (file.outcome == RunOutcome::Failed && StopSignal::Received() != 0 && !QFileInfo::exists(output)) {
-        console.EndStatus(naming.label + QStringLiteral(": stopped before it began"));
+    // Stopped before its conversion began, or before the engine had a picture to write.
+    if (file.outcome == RunOutcome::Stopped && !QFileInfo::exists(output)) {
+        console.EndStatus(naming.label + QStringLiteral(": stopped before any picture was converted; no file written"));
         return ExitCode::Done;
     }
     if (file.outcome == RunOutcome::Failed) {

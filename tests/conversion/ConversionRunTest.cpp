@@ -240,16 +240,19 @@ TEST_F(ConversionRunLoop, AStopFinishesTheClipWithItsThumbnailAndTakesNoOther)
 
 // A stop answered while the run is between two clips, or while the next clip's engine loads and
 // has not begun converting (the engine refuses a stop then), still ends the run: that clip is
-// not converted, or is stopped as soon as the engine can be stopped.
+// not converted, or is stopped as soon as the engine can be stopped. The run's outcome is a stop,
+// also when no clip had begun.
 TEST_F(ConversionRunLoop, AStopBetweenClipsHoldsForTheRun)
 {
     const struct {
         const char *why;
-        const char *when;  // the observer's call during which the stop comes, for the second clip
+        int clipsBefore;   // converted in full before the stop comes
+        const char *when;  // the observer's call, for the next clip, during which it comes
         int conversions;
     } cases[] = {
-        {"the next clip is about to load its engine", "clip starting", 1},
-        {"the next clip's engine is loaded and the conversion about to begin", "engine call starting", 2},
+        {"the next clip is about to load its engine", 1, "clip starting", 1},
+        {"the next clip's engine is loaded and the conversion about to begin", 1, "engine call starting", 2},
+        {"the first clip is about to load its engine", 0, "clip starting", 0},
     };
     AddClips(3);
     for (const auto &c : cases) {
@@ -259,18 +262,19 @@ TEST_F(ConversionRunLoop, AStopBetweenClipsHoldsForTheRun)
         FakeEngine::SetBlockConversion(true);
         ConversionRun run(job);
         RecordingObserver seen;
-        const auto stopAtSecond = [&](const QString &clip) {
-            if (clip == QStringLiteral("MAQ70002.MP4"))
+        const auto stopAt = [&](const QString &clip) {
+            if (clip == QStringLiteral("MAQ7000%1.MP4").arg(c.clipsBefore + 1))
                 run.RequestStop();
         };
         if (QLatin1String(c.when) == QLatin1String("clip starting"))
-            seen.clipStarting = stopAtSecond;
+            seen.clipStarting = stopAt;
         else
-            seen.engineCallStarting = stopAtSecond;
-        // The first clip converts in full: it is released as soon as it waits.
-        std::thread releaser([] {
-            if (FakeEngine::WaitUntilConverting(5000))
-                FakeEngine::ReleaseConversion();
+            seen.engineCallStarting = stopAt;
+        // The clips before the stopped one convert in full: each is released as soon as it waits.
+        std::thread releaser([&] {
+            for (int clip = 0; clip < c.clipsBefore; ++clip)
+                if (FakeEngine::WaitUntilConverting(5000))
+                    FakeEngine::ReleaseConversion();
         });
         std::atomic<int> outcome{99};
         std::thread worker([&] { outcome = run.Run(seen); });

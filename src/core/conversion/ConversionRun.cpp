@@ -67,11 +67,12 @@ int ConversionRun::Run(RunObserver &observer)
         }
         // A stop that came once the engine had returned (during a thumbnail) ends the run here only
         // when clips are left; after the last one the run is complete.
-        if (stopRequested_)
+        const std::optional<int> clipOutcome =
+            stopRequested_ ? std::nullopt : ConvertClip(job_.clips[next], observer);
+        if (!clipOutcome) {
+            outcome = RunOutcome::Stopped;
             break;
-        const std::optional<int> clipOutcome = ConvertClip(job_.clips[next], observer);
-        if (!clipOutcome)
-            break;
+        }
         outcome = *clipOutcome;
         if (endsRun(outcome) || conversionStopped_)
             break;
