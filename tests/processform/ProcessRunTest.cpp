@@ -188,6 +188,11 @@ TEST_F(ProcessWindow, AnEmptyRangeConvertsOneSecond)
     WhileShown(form, [&] {
         ASSERT_TRUE(ConvertingClip(QStringLiteral("/media/clip1.avi")));
         EXPECT_EQ(form.Label_Length->text(), QStringLiteral("00:00:01"));
+        // That second is the whole bar.
+        FakeEngine::SetInfo(1, 25, 25);
+        form.Timer_InfoTimer();
+        EXPECT_EQ(form.Label_Percent->text(), QStringLiteral("100"));
+        EXPECT_EQ(BarWidth(), ProcessFormLayout::ProgressTravel);
         FakeEngine::ReleaseConversion();
     });
     form.ShowRun(job);
@@ -274,20 +279,25 @@ TEST_F(ProcessWindow, OutcomeBoxes)
         const char *information;
         const char *error;
         int conversions;
+        bool leavesFile = true;
     } cases[] = {
         {"a failure ends the run", -1, false, nullptr, "Conversion wrong, please check parameter and try again!", 1},
         {"a stop the engine answers with -1", -1, true, nullptr,
          "Conversion wrong, please check parameter and try again!", 1},
         {"an unknown result shows nothing and goes on", 7, false, "Process finish!\nYou can upload file to your PSP.",
          nullptr, 2},
+        {"a stop before the first picture: no file and no thumbnail", 0, true, "Stop process by user!", nullptr, 1,
+         false},
     };
     AddClips(2);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.why);
         FakeEngine::Reset();
+        QDir(job.outputFolder).removeRecursively();
         prompts.ClearQuestions();
         FakeEngine::SetConversionResult(c.conversionResult);
         FakeEngine::SetBlockConversion(c.stop);
+        FakeEngine::SetConversionWritesOutput(c.leavesFile);
         WhileShown(form, [&] {
             if (!c.stop)
                 return;
@@ -300,6 +310,10 @@ TEST_F(ProcessWindow, OutcomeBoxes)
         EXPECT_EQ(prompts.TextsOf(Kind::Information), c.information ? QStringList{QString::fromUtf8(c.information)} : QStringList());
         EXPECT_EQ(prompts.TextsOf(Kind::Error), c.error ? QStringList{QString::fromUtf8(c.error)} : QStringList());
         EXPECT_EQ(int(SourcesConverted().size()), c.conversions);
+        if (!c.leavesFile) {
+            EXPECT_TRUE(FakeEngine::CallsTo("X_Get_Frame_JPEG").empty());
+            EXPECT_FALSE(form.suiImageButton_Copy->isEnabled());
+        }
     }
 }
 

@@ -3,6 +3,8 @@
 #include "FrameSize.h"
 #include "core/OutputNames.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int TitleLength = 30;
@@ -61,7 +63,8 @@ ClipPlan PlanClip(const ClipJob &clip, const RunSettings &settings, const QStrin
     using namespace ClipParameter;
     ClipPlan plan;
     plan.clipStart = clip.startTime;
-    plan.progressTotal = clip.endTime - clip.startTime;
+    // An empty selection converts one second (see EngineLength): that second is the whole bar.
+    plan.progressTotal = std::max(clip.endTime - clip.startTime, 1);
     plan.length = EngineLength(clip.startTime, clip.endTime, clip.duration, minDuration);
 
     auto &p = plan.parameters;

@@ -20,7 +20,7 @@ enum Index {
 struct ClipPlan {
     std::array<QString, ClipParameter::Count> parameters;
     int clipStart = 0;      // the current time shown is this plus the engine's position
-    int progressTotal = 0;  // end minus start, before the length rules
+    int progressTotal = 0;  // end minus start (at least 1), before the length rules
     int length = 0;         // seconds handed to the engine; 0 converts to the end of the source
     QString thumbnailPath;
     QString thumbnailTitleNumber;
