@@ -11,5 +11,8 @@ QString SerialText(qint64 n);
 // selected, else "M4V7", then SerialText(serialNumber + position), then ".MP4".
 QString OutputNameOf(int position, int serialNumber, bool firstVideoFormatSelected);
 
+// Whether OutputNameOf gave `outputName` for the first video format.
+bool NamedForFirstVideoFormat(const QString &outputName);
+
 // The output name with its last three characters replaced by "THM".
 QString ThumbnailNameOf(const QString &outputName);

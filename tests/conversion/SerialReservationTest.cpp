@@ -140,6 +140,41 @@ TEST_F(SerialNumbers, ARowKeepsTheNameOfItsSnapshot)
     EXPECT_EQ(run.nextSerial, 5);
 }
 
+// A thumbnail snapshot is copied under the row's name unless that would replace something of an
+// earlier output's or take another row's name; a free name then comes from the run's walk.
+TEST_F(SerialNumbers, ASnapshotNeverTakesANameInUse)
+{
+    Store("OutputSerialNumber=10\n");
+    Touch("MAQ70010.MP4");
+    Touch("MAQ70011.THM");
+    Touch("MAQ70012.THM");  // the second row's own snapshot
+    Touch("M4V70013.MP4.part");
+    const struct {
+        const char *why;
+        int windowSerial;
+        const char *name;
+        bool ownSnapshot;
+        QStringList otherRows;
+        const char *expected;
+    } cases[] = {
+        {"a free name stays", 10, "MAQ70020.MP4", false, {}, "MAQ70020.MP4"},
+        {"its own earlier snapshot is replaced", 10, "MAQ70012.MP4", true, {}, "MAQ70012.MP4"},
+        {"an earlier output's MP4", 10, "MAQ70010.MP4", false, {}, "MAQ70013.MP4"},
+        {"an earlier output's thumbnail", 10, "MAQ70011.MP4", false, {}, "MAQ70013.MP4"},
+        {"another row's snapshot", 10, "MAQ70012.MP4", false, {}, "MAQ70013.MP4"},
+        {"the other rows' names are passed over", 10, "MAQ70011.MP4", false, {"MAQ70013.MP4", "MAQ70014.MP4"},
+         "MAQ70015.MP4"},
+        {"a name another row has", 10, "MAQ70020.MP4", false, {"MAQ70020.MP4"}, "MAQ70013.MP4"},
+        {"from the window's number when it is larger", 30, "MAQ70010.MP4", false, {}, "MAQ70030.MP4"},
+        {"the name's own prefix", 10, "M4V70013.MP4", false, {}, "M4V70010.MP4"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(SnapshotName(Options(), c.windowSerial, Out(), QLatin1String(c.name), c.ownSnapshot, c.otherRows),
+                  QLatin1String(c.expected))
+            << c.why;
+    EXPECT_EQ(Stored(), 10) << "a snapshot writes no number off";
+}
+
 TEST_F(SerialNumbers, TheWindowStillNamesItsRowsWhenTheOptionsCannotBeWritten)
 {
     Touch("MAQ70001.MP4");

@@ -165,6 +165,31 @@ TEST_F(PreviewSnapshot, AThumbnailIsWrittenTwiceTheSecondBesideTheClipsOutputFil
     EXPECT_NEAR(centre.blue(), 40, 3);
 }
 
+// An output folder from an earlier run or another machine may hold a thumbnail under the clip's
+// name: it stays as it was, and the copy goes under the next free name, which the clip takes so
+// that the conversion keeps it. A second snapshot replaces only its own copy.
+TEST_F(PreviewSnapshot, AThumbnailCopyNeverReplacesAnEarlierOutputsFile)
+{
+    {
+        QFile earlier(output.filePath("MAQ70012.THM"));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier work");
+    }
+    const int savedSerial = i_OutputPSPSerialNumber;
+    i_OutputPSPSerialNumber = 12;
+    TVideoInfo *clip = ReadyClip(Probe(100));
+    clip->SetOutputName(QStringLiteral("MAQ70012.MP4"));
+    Snapshot(QStringLiteral("shot"), 1);
+    Snapshot(QStringLiteral("again"), 1);
+    i_OutputPSPSerialNumber = savedSerial;
+
+    EXPECT_EQ(Bytes(output.filePath("MAQ70012.THM")), QByteArray("earlier work"));
+    EXPECT_EQ(clip->OutputName(), QStringLiteral("MAQ70013.MP4"));
+    EXPECT_EQ(clip->SnapshotThumbnail(), g_s_OutputFolder + QStringLiteral("MAQ70013.THM"));
+    EXPECT_EQ(Bytes(output.filePath("MAQ70013.THM")), Bytes(shots.filePath("again.THM")));
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files), (QStringList{"MAQ70012.THM", "MAQ70013.THM"}));
+}
+
 TEST_F(PreviewSnapshot, ABitmapIsAnUncompressed24BitWindowsBitmap)
 {
     ReadyClip(Probe(100, 720, 480, 2, 0));

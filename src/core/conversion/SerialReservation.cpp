@@ -55,6 +55,12 @@ public:
         }
         return std::nullopt;
     }
+    // Names this walk must not hand out although nothing of them is in the folder.
+    void Pass(const QStringList &names)
+    {
+        for (const QString &name : names)
+            given_.insert(name);
+    }
     // The number after the last one taken.
     int NextSerial() const { return serial_; }
     QString Exhausted() const { return QStringLiteral("No free output name is left in %1").arg(folder_); }
@@ -106,6 +112,18 @@ RunNames TakeRunNames(const QString &optionsPath, int windowSerial, const QStrin
         qCWarning(lcRun) << error.what() << "- the serial number is not shared with the command line";
     }
     return run;
+}
+
+QString SnapshotName(const QString &optionsPath, int windowSerial, const QString &outputFolder, const QString &name,
+                     bool ownSnapshot, const QStringList &otherRows)
+{
+    const bool free = !NameInUse(outputFolder, name) || (ownSnapshot && Keeps(outputFolder, name));
+    if (free && !otherRows.contains(name))
+        return name;
+    const int stored = IniFile(optionsPath).readInteger(Section, Key, 1);
+    FreeNames walk(outputFolder, NamedForFirstVideoFormat(name), std::max(windowSerial, stored));
+    walk.Pass(otherRows);
+    return walk.Take().value_or(QString());
 }
 
 void StoreSerialAtLeast(const QString &optionsPath, int serial)

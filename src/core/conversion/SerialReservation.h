@@ -26,6 +26,14 @@ struct RunNames {
 RunNames TakeRunNames(const QString &optionsPath, int windowSerial, const QString &outputFolder,
                       bool firstVideoFormat, const QStringList &keep);
 
+// The name under which a thumbnail snapshot of the row named `name` is copied into `outputFolder`:
+// `name` while no other row has it and nothing of it lies there, or only the thumbnail its own earlier snapshot wrote
+// (`ownSnapshot`); else the first free name by the rule of a run's names, from the larger of
+// `windowSerial` and the stored number on, passing over `otherRows` too. Empty when no name is
+// free. Stores nothing: the thumbnail in the folder keeps that name from every later walk.
+QString SnapshotName(const QString &optionsPath, int windowSerial, const QString &outputFolder, const QString &name,
+                     bool ownSnapshot, const QStringList &otherRows);
+
 // The run window closed with the serial advanced to `serial`: stores it unless the stored number
 // is already higher.
 void StoreSerialAtLeast(const QString &optionsPath, int serial);
