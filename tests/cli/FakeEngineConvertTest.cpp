@@ -10,7 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -126,4 +131,40 @@ TEST_F(FakeEngineConvert, SoundAndSubtitlesByTheOptionsOrAsAsked)
     // A track number the file lacks: not converted either.
     EXPECT_EQ(convert({Kind::Number, {}, 3}, {}), ExitCode::SomeFailed);
     EXPECT_TRUE(FakeEngine::CallsTo("X_SetPar_D2PSP").empty());
+}
+
+// Ctrl-C before the engine had a picture to write: the engine leaves no file, so no path is
+// printed, the command line says that the stop came before any picture, takes no further file
+// and ends with the signal's status. Run in a child process: the signal stays noted for good.
+TEST_F(FakeEngineConvert, AStopBeforeAnyPictureNamesNoFileAndEndsWithTheSignal)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    FakeEngine::SetBlockConversion(true);
+    FakeEngine::SetConversionWritesOutput(false);
+    ConvertRequest request;
+    request.outputFolder = media.filePath("out");
+    request.files << MediaFile("first.avi") << MediaFile("second.avi");
+
+    const auto convertAndStop = [&] {
+        std::thread ctrlC([] {
+            if (FakeEngine::WaitUntilConverting(5000))
+                ::kill(::getpid(), SIGINT);
+        });
+        ::testing::internal::CaptureStdout();
+        const int status = RunConvert(request);
+        ctrlC.join();
+        const std::string printed = ::testing::internal::GetCapturedStdout();
+        const QStringList left = QDir(request.outputFolder).entryList(QDir::Files);
+        std::fprintf(stderr, "printed: [%s] left: [%s] conversions: %zu\n", printed.c_str(),
+                     qPrintable(left.join(u' ')), FakeEngine::CallsTo("X_SetPar_D2PSP").size());
+        // This process ends here, without the fixture's clean-up.
+        QDir(app.Path()).removeRecursively();
+        home.remove();
+        media.remove();
+        std::exit(status);
+    };
+    EXPECT_EXIT(convertAndStop(), ::testing::ExitedWithCode(130),
+                "first.avi -> MAQ70001.MP4: stopped before any picture was converted; no file written\n"
+                "stopped: 1 of 2 files not converted\n"
+                "printed: \\[\\] left: \\[\\] conversions: 1\n");
 }
