@@ -2,6 +2,7 @@
 
 #include "EncoderOptions.h"
 #include "EngineLog.h"
+#include "FailureReason.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>
@@ -13,7 +14,6 @@ extern "C" {
 #include <thread>
 
 namespace {
-constexpr auto kStallLimit = std::chrono::seconds(30);
 constexpr int kAacFrameSamples = 1024;
 constexpr int kMaxConsecutiveBadReads = 100;
 // How far sound read ahead of the picture may wait for it before the picture is carried on.
@@ -61,8 +61,8 @@ bool interlaced(const AVStream *st)
 }
 
 Conversion::Conversion(const ConversionSettings &settings, RunState &state, MessageTarget *window)
-    : s_(settings), state_(state), window_(window), inputWatch_(kStallLimit, &state.stopFlag()),
-      outputWatch_(kStallLimit), muxer_(outputWatch_)
+    : s_(settings), state_(state), window_(window), inputWatch_(&state.stopFlag()),
+      muxer_(outputWatch_)
 {
 }
 
@@ -136,7 +136,7 @@ int Conversion::convert()
     if (framesEncoded_ == 0 && stopped)
         return stoppedBeforeAnyPicture();
     if (!pictureSeen_ && !stopped)
-        return fail("finding a picture in the chosen range of", s_.sourcePath, AVERROR_EOF);
+        return fail("finding a picture in the chosen range of", s_.sourcePath, EngineError::NothingInRange);
     const int finished = muxer_.finish();
     return finished < 0 ? fail("finishing", s_.outputPath, finished) : 0;
 }
@@ -151,10 +151,10 @@ void Conversion::abortStages()
 int Conversion::setUp()
 {
     if (sameFile(s_.sourcePath, s_.outputPath) || sameFile(s_.sourcePath, s_.outputPath + ".part"))
-        return fail("keeping the source apart from the output", s_.outputPath, AVERROR(EEXIST));
+        return fail("keeping the source apart from the output", s_.outputPath, EngineError::SourceIsOutput);
     if ((s_.format == VideoFormat::H264 ? h264Level(s_) : mpeg4Level(s_)) == 0)
         return fail("fitting the picture size, frame rate and bit rate into a PSP level for", s_.outputPath,
-                    AVERROR(EINVAL));
+                    EngineError::NoPspLevel);
     int ret = input_.open(s_.sourcePath.c_str(), inputWatch_);
     if (ret < 0)
         return fail("opening", s_.sourcePath, ret);
@@ -162,7 +162,7 @@ int Conversion::setUp()
     if (input_.audioStreamCount() > 0) {
         audioIndex_ = input_.audioIndex(s_.audioStream);
         if (audioIndex_ < 0)
-            return fail("finding the chosen sound track in", s_.sourcePath, AVERROR_STREAM_NOT_FOUND);
+            return fail("finding the chosen sound track in", s_.sourcePath, EngineError::NoSuchSoundTrack);
     }
     burning_ = subtitles_.open(s_, input_, SubtitlePlacement{pictureArea(s_), s_.height});
     for (unsigned i = 0; i < ctx->nb_streams; ++i) {
@@ -196,7 +196,7 @@ int Conversion::setUp()
     frameLimit_ = s_.lengthSeconds > 0 ? av_rescale(s_.lengthSeconds, s_.frameRate.num, s_.frameRate.den) : 0;
     // A source that cannot seek is decoded from its beginning; what lies before the start is dropped.
     if (s_.startSecond > 0)
-        held_ = input_.seekToKeyframe(s_.startSecond, packet_.get(), inputWatch_) > 0;
+        held_ = input_.seekToKeyframe(s_.startSecond, packet_.get()) > 0;
 
     if ((ret = videoEncoder_.openVideo(s_)) < 0)
         return fail("opening the picture's encoder for", s_.outputPath, ret);
@@ -221,8 +221,7 @@ int Conversion::readSource()
         const bool audioDone = audioIndex_ < 0 || audioInputDone_;
         if ((videoDone && audioDone) || state_.stopRequested())
             return 0;
-        inputWatch_.touch();
-        int ret = held_ ? 0 : av_read_frame(input_.context(), packet_.get());
+        int ret = held_ ? 0 : input_.readPacket(packet_.get());
         held_ = false;
         if (ret == AVERROR_EOF)
             return 0;
@@ -505,7 +504,7 @@ int Conversion::handOn(FramePtr frame)
         return 1;
     }
     if (runningAway())
-        return fail("following the timestamps of", s_.sourcePath, AVERROR_INVALIDDATA);
+        return fail("following the timestamps of", s_.sourcePath, EngineError::RunAway);
     // Drawn into the picture's place in the frame, which is where they would go before centring,
     // at the frame's time since the source's origin.
     if (burning_)

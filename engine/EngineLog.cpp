@@ -1,5 +1,7 @@
 #include "EngineLog.h"
 
+#include "FailureReason.h"
+
 extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/log.h>
@@ -49,7 +51,12 @@ void installLogFilter()
 
 void logFailure(const char *operation, const char *stage, const std::string &file, int error)
 {
-    char reason[AV_ERROR_MAX_STRING_SIZE] = "";
-    av_strerror(error, reason, sizeof reason);
-    av_log(&engineContext, AV_LOG_ERROR, "%s failed at %s %s: %s", operation, stage, file.c_str(), reason);
+    std::string reason = engineErrorText(error);
+    if (reason.empty()) {
+        char ffmpegReason[AV_ERROR_MAX_STRING_SIZE] = "";
+        av_strerror(error, ffmpegReason, sizeof ffmpegReason);
+        reason = ffmpegReason;
+    }
+    av_log(&engineContext, AV_LOG_ERROR, "%s failed at %s %s: %s", operation, stage, file.c_str(), reason.c_str());
+    noteFailureReason(userReason(error));
 }

@@ -8,5 +8,6 @@
 // Routes FFmpeg's messages through the filter; the library calls it once when it is loaded.
 void installLogFilter();
 
-// "DVDEncoder: <operation> failed at <stage> <file>: <reason>", the reason from the FFmpeg error code.
+// "DVDEncoder: <operation> failed at <stage> <file>: <reason>", the reason from the error code; the
+// reason in the user's words also becomes the calling thread's failure reason.
 void logFailure(const char *operation, const char *stage, const std::string &file, int error);

@@ -1,6 +1,8 @@
-// The entry points the program binds by name. Nothing escapes them: every failure becomes -1.
+// The entry points the program binds by name. Nothing escapes them: every failure becomes -1, and
+// its reason in the user's words stays for X_Get_Last_Error on the calling thread.
 #include "Conversion.h"
 #include "EngineLog.h"
+#include "FailureReason.h"
 #include "FrameGrabber.h"
 #include "PictureStore.h"
 #include "Probe.h"
@@ -9,6 +11,7 @@
 #include "Thumbnail.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 [[gnu::constructor]] void filterLibraryLog()
@@ -16,14 +19,24 @@ namespace {
     installLogFilter();
 }
 
+// Runs an entry point's body; a failure that noted no reason of its own gets `otherwise`.
 template <typename F>
-int32_t guarded(F &&body) noexcept
+int32_t guarded(const char *otherwise, F &&body) noexcept
 {
+    clearFailureReason();
+    int32_t result = -1;
     try {
-        return body();
+        result = body();
+    } catch (const std::bad_alloc &) {
+        noteFailureReason(userReason(AVERROR(ENOMEM)));
     } catch (...) {
-        return -1;
     }
+    // A call that went on after a failure of its own (subtitles it could not burn in) succeeded.
+    if (result >= 0)
+        clearFailureReason();
+    else if (!failureReasonNoted())
+        noteFailureReason(otherwise);
+    return result;
 }
 }
 
@@ -31,7 +44,7 @@ extern "C" {
 
 int32_t X_GetFileinfo_GetPic(char *path, int32_t, EngineFileInfo *info)
 {
-    return guarded([&] {
+    return guarded("no place for the file's facts was given", [&] {
         if (!info)
             return -1;
         FramePtr picture = makeFrame();
@@ -47,22 +60,23 @@ int32_t X_GetFileinfo_GetPic(char *path, int32_t, EngineFileInfo *info)
 
 int32_t X_Get_Frame(int32_t width, int32_t height, const char *, const uint8_t **pixels, int32_t *frameTime)
 {
-    return guarded([&] { return PictureStore::instance().scaled(width, height, pixels, frameTime); });
+    return guarded("no picture has been read, or not at that size",
+                   [&] { return PictureStore::instance().scaled(width, height, pixels, frameTime); });
 }
 
 int32_t X_GetFrame_Init(MessageTarget *window, int32_t, const char *path, const char *, const char *)
 {
-    return guarded([&] { return FrameGrabber::instance().start(window, path); });
+    return guarded("the preview cannot be started", [&] { return FrameGrabber::instance().start(window, path); });
 }
 
 int32_t X_Set_NextFrame_Time(int32_t second)
 {
-    return guarded([&] { return FrameGrabber::instance().request(second); });
+    return guarded("the preview is not open", [&] { return FrameGrabber::instance().request(second); });
 }
 
 int32_t X_GetFrame_UnInit(void)
 {
-    return guarded([&] { return FrameGrabber::instance().stop(); });
+    return guarded("the preview is not open", [&] { return FrameGrabber::instance().stop(); });
 }
 
 int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t, const char *sourcePath, const char *titleNumber,
@@ -72,13 +86,13 @@ int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t, const char *sourcePath, c
                        const char *subtitleStream, const char *outputPath, const char *volume, const char *length,
                        int32_t)
 {
-    return guarded([&] {
+    return guarded("the conversion failed", [&] {
         const auto settings = readConversionSettings(ConversionTexts{
             sourcePath, titleNumber, startSecond, sampleRate, aspect, videoFormat, videoBitRate, audioBitRate,
             frameSize, resolution, title, frameRate, audioStream, subtitleStream, outputPath, volume, length});
         const std::string source = sourcePath ? sourcePath : "";
         if (!settings) {
-            logFailure("conversion", "reading the values for", source, AVERROR(EINVAL));
+            logFailure("conversion", "reading the values for", source, EngineError::UnusableSetting);
             return -1;
         }
         RunState &state = RunState::instance();
@@ -100,7 +114,7 @@ int32_t X_SetPar_D2PSP(MessageTarget *window, int32_t, const char *sourcePath, c
 
 int32_t X_Get_Info(int32_t info[4])
 {
-    return guarded([&] {
+    return guarded("no place for the progress was given", [&] {
         if (!info)
             return -1;
         RunState::instance().read(info);
@@ -110,7 +124,7 @@ int32_t X_Get_Info(int32_t info[4])
 
 int32_t X_StopConvert(void)
 {
-    return guarded([&] {
+    return guarded("no conversion is running", [&] {
         RunState &state = RunState::instance();
         if (!state.running())
             return -1;
@@ -122,12 +136,12 @@ int32_t X_StopConvert(void)
 int32_t X_Get_Frame_JPEG(MessageTarget *, int32_t, const char *sourcePath, const char *, const char *second,
                          const char *size, const char *outputPath, int32_t)
 {
-    return guarded([&] { return writeThumbnail(sourcePath, second, size, outputPath); });
+    return guarded("the thumbnail failed", [&] { return writeThumbnail(sourcePath, second, size, outputPath); });
 }
 
 int32_t X_Get_Stream_List(const char *path, char *buffer, int32_t capacity)
 {
-    return guarded([&] {
+    return guarded("the streams cannot be listed", [&] {
         std::string text;
         if (listStreams(path, text) < 0 || text.size() > INT32_MAX - 1)
             return -1;
@@ -138,5 +152,10 @@ int32_t X_Get_Stream_List(const char *path, char *buffer, int32_t capacity)
             buffer[0] = '\0';
         return length;
     });
+}
+
+const char *X_Get_Last_Error(void)
+{
+    return failureReason();
 }
 }

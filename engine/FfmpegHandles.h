@@ -14,6 +14,9 @@ extern "C" {
 struct FormatInputCloser {
     void operator()(AVFormatContext *c) const { avformat_close_input(&c); }
 };
+struct IoContextCloser {
+    void operator()(AVIOContext *c) const { avio_closep(&c); }
+};
 struct CodecContextFreer {
     void operator()(AVCodecContext *c) const { avcodec_free_context(&c); }
 };
@@ -31,6 +34,7 @@ struct SwsFreer {
 };
 
 using FormatInputPtr = std::unique_ptr<AVFormatContext, FormatInputCloser>;
+using IoContextPtr = std::unique_ptr<AVIOContext, IoContextCloser>;
 using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;

@@ -12,8 +12,6 @@ extern "C" {
 #include <algorithm>
 
 namespace {
-constexpr auto kGrabberStallLimit = std::chrono::seconds(10);
-
 void post(MessageTarget *window, uint32_t msg, intptr_t wparam)
 {
     if (window && window->post)
@@ -95,9 +93,9 @@ void FrameGrabber::run(MessageTarget *window, std::string path)
 
 void FrameGrabber::serve(MessageTarget *window, const std::string &path)
 {
-    IoWatch watch(kGrabberStallLimit, &quitFlag_);
+    IoWatch watch(&quitFlag_);
     InputFile input;
-    VideoFrameReader reader(input, watch);
+    VideoFrameReader reader(input);
     // A frame thread a core. libavcodec's own count adds one more, and every frame thread holds one
     // more frame to decode past the requested one before it comes out: measured slower here.
     const int threads = std::max(1, av_cpu_count());
@@ -116,7 +114,6 @@ void FrameGrabber::serve(MessageTarget *window, const std::string &path)
             second = *pending_;
             pending_.reset();
         }
-        watch.touch();
         bool delivered = false;
         if (usable && reader.frameAt(second, frame.get()) >= 0 && orientFrame(frame.get(), orientation) >= 0) {
             // A grabber told to stop leaves the store alone: the program may be adding a file,

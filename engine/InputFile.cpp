@@ -1,5 +1,7 @@
 #include "InputFile.h"
 
+#include "FailureReason.h"
+
 #include <algorithm>
 
 #include <sys/stat.h>
@@ -14,24 +16,79 @@ bool decodableVideo(const AVStream *st)
     return par->codec_type == AVMEDIA_TYPE_VIDEO && !(st->disposition & AV_DISPOSITION_ATTACHED_PIC)
         && par->width > 0 && par->height > 0 && avcodec_find_decoder(par->codec_id) != nullptr;
 }
+
+// Why a file without a picture to decode cannot be used, in the terms of what it holds.
+int missingPicture(const AVFormatContext *ctx, bool readToTheEnd)
+{
+    bool sound = false, cover = false, picture = false, undecodable = false;
+    for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+        const AVStream *st = ctx->streams[i];
+        if (st->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) {
+            sound = true;
+        } else if (st->codecpar->codec_type == AVMEDIA_TYPE_VIDEO) {
+            (st->disposition & AV_DISPOSITION_ATTACHED_PIC ? cover : picture) = true;
+            undecodable = undecodable || avcodec_find_decoder(st->codecpar->codec_id) == nullptr;
+        }
+    }
+    // A picture stream whose size never came was cut off or damaged before its first picture.
+    if (picture)
+        return undecodable ? AVERROR_DECODER_NOT_FOUND
+            : readToTheEnd ? EngineError::EndsEarly
+                           : AVERROR_INVALIDDATA;
+    if (sound)
+        return cover ? EngineError::SoundAndCover : EngineError::SoundOnly;
+    return EngineError::NoPicture;
+}
+
+int fileProblem(const char *path)
+{
+    struct stat st {};
+    if (!path || !*path || ::stat(path, &st) != 0)
+        return EngineError::Missing;
+    if (!S_ISREG(st.st_mode))
+        return EngineError::NotAFile;
+    return st.st_size == 0 ? EngineError::Empty : 0;
+}
+}
+
+InputFile::~InputFile()
+{
+    if (watch_)
+        watch_->watchReads(nullptr);
 }
 
 int InputFile::open(const char *path, IoWatch &watch)
 {
-    struct stat st {};
-    if (!path || !*path || ::stat(path, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size == 0)
-        return AVERROR(ENOENT);
+    if (const int problem = fileProblem(path))
+        return problem;
+    watch_ = &watch;
+    watch.touch();
+    const AVIOInterruptCB interrupt = watch.callback();
+    AVIOContext *io = nullptr;
+    int ret = avio_open2(&io, path, AVIO_FLAG_READ, &interrupt, nullptr);
+    if (ret < 0)
+        return failure(ret);
+    io_.reset(io);
+    watch.watchReads(io);
+    // How surely the file is of a known format tells a file that is no media from one that cannot
+    // be opened because it ends early. The opening probes again from the data read here (and so
+    // keeps its own score), which costs no read.
+    const AVInputFormat *format = nullptr;
+    const int score = av_probe_input_buffer2(io, &format, path, nullptr, 0, 0);
+    if (score < 0)
+        return failure(score == AVERROR_INVALIDDATA ? EngineError::NotMedia : score);
 
     AVFormatContext *raw = avformat_alloc_context();
     if (!raw)
         return AVERROR(ENOMEM);
-    raw->interrupt_callback = watch.callback();
-    int ret = avformat_open_input(&raw, path, nullptr, nullptr);
-    if (ret < 0)
-        return ret; // avformat_open_input frees the context on failure
+    raw->pb = io;
+    raw->interrupt_callback = interrupt;
+    ret = avformat_open_input(&raw, path, nullptr, nullptr);
+    if (ret < 0) // it frees the context on failure, but not the reader it was given
+        return failure(score <= AVPROBE_SCORE_RETRY ? EngineError::NotMedia : cutShort(ret));
     ctx_.reset(raw);
     if ((ret = avformat_find_stream_info(raw, nullptr)) < 0)
-        return ret;
+        return failure(cutShort(ret));
 
     int best = av_find_best_stream(raw, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (best >= 0 && decodableVideo(raw->streams[best])) {
@@ -41,10 +98,45 @@ int InputFile::open(const char *path, IoWatch &watch)
             if (decodableVideo(raw->streams[i]))
                 video_ = static_cast<int>(i);
     }
+    if (video_ < 0)
+        return failure(missingPicture(raw, readToTheEnd()));
     for (unsigned i = 0; i < raw->nb_streams; ++i)
         if (static_cast<int>(i) != video_ && raw->streams[i]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
             raw->streams[i]->discard = AVDISCARD_ALL;
-    return video_ < 0 ? AVERROR_STREAM_NOT_FOUND : 0;
+    return 0;
+}
+
+int InputFile::readPacket(AVPacket *packet)
+{
+    watch_->touch();
+    const int ret = av_read_frame(ctx_.get(), packet);
+    return ret < 0 && ret != AVERROR(EAGAIN) ? failure(ret) : ret;
+}
+
+bool InputFile::readToTheEnd() const
+{
+    // A demuxer told that data lies past the end (an MP4 whose index never came) skips there
+    // without reading, so its position tells as much as the end being reached.
+    return io_->eof_reached || avio_tell(io_.get()) >= avio_size(io_.get());
+}
+
+int InputFile::cutShort(int error) const
+{
+    if (error == AVERROR_EXIT)
+        return error;
+    if (io_->error < 0)
+        return io_->error;
+    // Demuxers say EIO when a read comes back shorter than what the file announced.
+    return error == AVERROR_EOF || error == AVERROR(EIO) || readToTheEnd() ? EngineError::EndsEarly : error;
+}
+
+int InputFile::failure(int error) const
+{
+    if (watch_ && watch_->stalled())
+        return EngineError::Stalled;
+    if (error == AVERROR_EOF && io_ && io_->error < 0)
+        return io_->error;
+    return error;
 }
 
 int InputFile::audioIndex(int ordinal) const
@@ -103,6 +195,7 @@ double InputFile::secondsOf(int index, int64_t ts) const
 
 int InputFile::seekBefore(double seconds)
 {
+    watch_->touch();
     const int64_t target = originUs() + static_cast<int64_t>(seconds * AV_TIME_BASE);
     int ret = avformat_seek_file(ctx_.get(), -1, INT64_MIN, target, target, 0);
     if (ret < 0)
@@ -110,7 +203,7 @@ int InputFile::seekBefore(double seconds)
     return ret;
 }
 
-int InputFile::seekToKeyframe(double seconds, AVPacket *key, IoWatch &watch)
+int InputFile::seekToKeyframe(double seconds, AVPacket *key)
 {
     // A seek lands where the decoding order reaches the time, which without an index is any picture,
     // and a decoder shows nothing good until a keyframe. So read on from there to a keyframe at or
@@ -122,7 +215,7 @@ int InputFile::seekToKeyframe(double seconds, AVPacket *key, IoWatch &watch)
         int ret = seekBefore(seconds - back);
         if (ret < 0)
             return ret;
-        while ((ret = readVideoPacket(key, watch)) >= 0) {
+        while ((ret = readVideoPacket(key)) >= 0) {
             const int64_t ts = key->dts != AV_NOPTS_VALUE ? key->dts : key->pts;
             if (ts != AV_NOPTS_VALUE && secondsOf(video_, ts) > limit)
                 break;
@@ -138,11 +231,10 @@ int InputFile::seekToKeyframe(double seconds, AVPacket *key, IoWatch &watch)
     return ret < 0 ? ret : 0;
 }
 
-int InputFile::readVideoPacket(AVPacket *packet, IoWatch &watch)
+int InputFile::readVideoPacket(AVPacket *packet)
 {
     for (;;) {
-        watch.touch();
-        const int ret = av_read_frame(ctx_.get(), packet);
+        const int ret = readPacket(packet);
         if (ret < 0 || packet->stream_index == video_)
             return ret;
         av_packet_unref(packet);

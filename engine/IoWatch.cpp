@@ -1,5 +1,7 @@
 #include "IoWatch.h"
 
+#include <cstdlib>
+
 namespace {
 int64_t nowNs()
 {
@@ -9,16 +11,32 @@ int64_t nowNs()
 }
 }
 
-IoWatch::IoWatch(std::chrono::milliseconds stallLimit, const std::atomic<bool> *stop)
-    : stallLimit_(stallLimit), stop_(stop)
+std::chrono::seconds IoWatch::stallLimit()
+{
+    static const std::chrono::seconds limit = [] {
+        constexpr int kLongest = 30;
+        const char *text = std::getenv("POCKETREEL_ENGINE_STALL_SECONDS");
+        const int asked = text ? std::atoi(text) : 0;
+        return std::chrono::seconds(asked >= 1 && asked < kLongest ? asked : kLongest);
+    }();
+    return limit;
+}
+
+IoWatch::IoWatch(const std::atomic<bool> *stop)
+    : limitNs_(std::chrono::duration_cast<std::chrono::nanoseconds>(stallLimit()).count()), stop_(stop)
 {
     touch();
 }
 
 void IoWatch::touch()
 {
-    deadlineNs_.store(nowNs() + std::chrono::duration_cast<std::chrono::nanoseconds>(stallLimit_).count(),
-                      std::memory_order_relaxed);
+    deadlineNs_.store(nowNs() + limitNs_, std::memory_order_relaxed);
+}
+
+void IoWatch::watchReads(const AVIOContext *source)
+{
+    source_ = source;
+    bytesSeen_ = source ? source->bytes_read : 0;
 }
 
 bool IoWatch::stopRequested() const
@@ -26,9 +44,20 @@ bool IoWatch::stopRequested() const
     return stop_ && stop_->load(std::memory_order_relaxed);
 }
 
-bool IoWatch::shouldAbort() const
+// Called on the thread that reads through the watched source, between its reads.
+bool IoWatch::shouldAbort()
 {
-    return stopRequested() || nowNs() > deadlineNs_.load(std::memory_order_relaxed);
+    if (stopRequested() || stalled())
+        return true;
+    if (source_ && source_->bytes_read != bytesSeen_) {
+        bytesSeen_ = source_->bytes_read;
+        touch();
+        return false;
+    }
+    if (nowNs() <= deadlineNs_.load(std::memory_order_relaxed))
+        return false;
+    stalled_.store(true, std::memory_order_relaxed);
+    return true;
 }
 
 AVIOInterruptCB IoWatch::callback()

@@ -10,8 +10,6 @@
 #include <cmath>
 
 namespace {
-constexpr auto kProbeStallLimit = std::chrono::seconds(5);
-
 // How much a picture shows: dark or flat frames (a fade-in, a black lead-in) score low.
 double pictureScore(const AVFrame *frame)
 {
@@ -54,28 +52,30 @@ bool consider(AVFrame *picture, AVFrame *candidate, double &bestScore)
 }
 
 // The keyframe near a tenth of the file is cheap and usually shows something; when it does not
-// (a fade or a black lead-in), the frames at a few points spread over the file are tried.
+// (a fade or a black lead-in), the frames at a few points spread over the file are tried. Without
+// any picture, the reader's last error says why.
 int pickPicture(InputFile &input, VideoFrameReader &reader, AVFrame *picture)
 {
     FramePtr frame = makeFrame();
     double bestScore = -1;
+    int ret = 0;
     const double duration = input.durationSeconds();
     if (duration < 2) {
         constexpr int kLeadInFrames = 60;
-        for (int i = 0; i < kLeadInFrames && reader.next(frame.get()) >= 0; ++i)
+        for (int i = 0; i < kLeadInFrames && (ret = reader.next(frame.get())) >= 0; ++i)
             if (consider(picture, frame.get(), bestScore))
                 break;
-        return bestScore >= 0 ? 0 : AVERROR_INVALIDDATA;
+        return bestScore >= 0 ? 0 : (ret < 0 ? ret : AVERROR_INVALIDDATA);
     }
     constexpr std::array<double, 3> kFractions{0.1, 0.3, 0.5};
     if (input.seekBefore(duration * kFractions[0]) >= 0)
         reader.restart();
-    if (reader.next(frame.get()) >= 0 && consider(picture, frame.get(), bestScore))
+    if ((ret = reader.next(frame.get())) >= 0 && consider(picture, frame.get(), bestScore))
         return 0;
     for (double fraction : kFractions)
-        if (reader.frameAt(duration * fraction, frame.get()) >= 0 && consider(picture, frame.get(), bestScore))
+        if ((ret = reader.frameAt(duration * fraction, frame.get())) >= 0 && consider(picture, frame.get(), bestScore))
             return 0;
-    return bestScore >= 0 ? 0 : AVERROR_INVALIDDATA;
+    return bestScore >= 0 ? 0 : (ret < 0 ? ret : AVERROR_INVALIDDATA);
 }
 }
 
@@ -91,7 +91,7 @@ int nearestAspectCode(double displayAspect)
 
 int probeFile(const char *path, EngineFileInfo &info, AVFrame *picture, int32_t &pictureSecond)
 {
-    IoWatch watch(kProbeStallLimit);
+    IoWatch watch;
     InputFile input;
     const std::string file = path ? path : "";
     int ret = input.open(path, watch);
@@ -99,13 +99,15 @@ int probeFile(const char *path, EngineFileInfo &info, AVFrame *picture, int32_t 
         logFailure("probe", "opening", file, ret);
         return -1;
     }
-    VideoFrameReader reader(input, watch);
+    VideoFrameReader reader(input);
     if ((ret = reader.open(1)) < 0) {
         logFailure("probe", "opening the picture's decoder for", file, ret);
         return -1;
     }
-    if ((ret = pickPicture(input, reader, picture)) < 0) {
-        logFailure("probe", "decoding a picture of", file, ret);
+    // A picture found before the file stalled may not be the one it shows: the probe fails.
+    ret = pickPicture(input, reader, picture);
+    if (ret < 0 || watch.stalled()) {
+        logFailure("probe", "decoding a picture of", file, input.failure(ret));
         return -1;
     }
     pictureSecond = static_cast<int32_t>(std::max(0.0, reader.secondsOf(picture)));

@@ -1,5 +1,7 @@
 #include "PspMuxer.h"
 
+#include "FailureReason.h"
+
 #include <cstdio>
 
 PspMuxer::~PspMuxer()
@@ -15,6 +17,7 @@ int PspMuxer::open(const std::string &path, const std::string &title)
     if (ret < 0)
         return ret;
     ctx_->interrupt_callback = watch_.callback();
+    watch_.touch();
     if ((ret = avio_open2(&ctx_->pb, partPath_.c_str(), AVIO_FLAG_WRITE, &ctx_->interrupt_callback, nullptr)) < 0)
         return ret;
     const std::string stored = pspTitle(title);
@@ -42,7 +45,8 @@ int PspMuxer::addStream(const AVCodecContext *encoder, AVRational frameRate)
 
 int PspMuxer::writeHeader()
 {
-    return avformat_write_header(ctx_, nullptr);
+    watch_.touch();
+    return writeResult(avformat_write_header(ctx_, nullptr));
 }
 
 int PspMuxer::write(AVPacket *packet, int stream, AVRational encoderTimeBase)
@@ -50,7 +54,7 @@ int PspMuxer::write(AVPacket *packet, int stream, AVRational encoderTimeBase)
     packet->stream_index = stream;
     av_packet_rescale_ts(packet, encoderTimeBase, ctx_->streams[stream]->time_base);
     watch_.touch();
-    return av_interleaved_write_frame(ctx_, packet);
+    return writeResult(av_interleaved_write_frame(ctx_, packet));
 }
 
 int PspMuxer::finish()
@@ -60,6 +64,7 @@ int PspMuxer::finish()
     const int closed = avio_closep(&ctx_->pb);
     if (ret >= 0)
         ret = closed;
+    ret = writeResult(ret);
     if (ret >= 0 && std::rename(partPath_.c_str(), path_.c_str()) != 0)
         ret = AVERROR(errno);
     if (ret < 0)
@@ -67,6 +72,11 @@ int PspMuxer::finish()
     avformat_free_context(ctx_);
     ctx_ = nullptr;
     return 0;
+}
+
+int PspMuxer::writeResult(int error) const
+{
+    return error < 0 && watch_.stalled() ? EngineError::WriteStalled : error;
 }
 
 void PspMuxer::abandon()

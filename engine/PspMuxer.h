@@ -26,6 +26,9 @@ public:
     void abandon();
 
 private:
+    // `error`, or the watch's stall when it broke the write off.
+    int writeResult(int error) const;
+
     IoWatch &watch_;
     AVFormatContext *ctx_ = nullptr;
     std::string path_;

@@ -5,7 +5,6 @@
 #include "SubtitleFiles.h"
 
 namespace {
-constexpr auto kListStallLimit = std::chrono::seconds(5);
 
 std::string tagOf(const AVStream *st, const char *key)
 {
@@ -87,7 +86,7 @@ std::string streamListText(const std::vector<StreamEntry> &entries)
 
 int listStreams(const char *path, std::string &text)
 {
-    IoWatch watch(kListStallLimit);
+    IoWatch watch;
     InputFile input;
     const std::string file = path ? path : "";
     const int ret = input.open(path, watch);

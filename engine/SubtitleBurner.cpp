@@ -1,6 +1,7 @@
 #include "SubtitleBurner.h"
 
 #include "EngineLog.h"
+#include "FailureReason.h"
 #include "StreamList.h"
 #include "SubtitleFiles.h"
 #include "TextEncoding.h"
@@ -11,7 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-constexpr auto kStallLimit = std::chrono::seconds(30);
 // A subtitle file larger than this is no subtitle file.
 constexpr std::streamsize kLargestFile = 64 << 20;
 // How long a line without an end of its own shows.
@@ -48,7 +48,7 @@ bool SubtitleBurner::open(const ConversionSettings &s, const InputFile &input, c
         const std::vector<StreamEntry> entries = streamEntries(input.context(), s.sourcePath);
         const StreamEntry *entry = size_t(s.subtitleEntry) < entries.size() ? &entries[s.subtitleEntry] : nullptr;
         if (!entry || entry->kind == StreamEntry::Kind::Sound) {
-            logFailure(kOperation, "finding the chosen subtitles in", s.sourcePath, AVERROR_STREAM_NOT_FOUND);
+            logFailure(kOperation, "finding the chosen subtitles in", s.sourcePath, EngineError::NoSuchSubtitles);
             return false;
         }
         if (entry->kind == StreamEntry::Kind::Subtitle) {
@@ -83,7 +83,7 @@ int SubtitleBurner::openFile(const InputFile &input, const std::string &path, co
     int ret = readWhole(path, bytes);
     if (ret < 0)
         return ret;
-    IoWatch watch(kStallLimit);
+    IoWatch watch;
     AVFormatContext *raw = avformat_alloc_context();
     if (!raw)
         return AVERROR(ENOMEM);
@@ -98,7 +98,10 @@ int SubtitleBurner::openFile(const InputFile &input, const std::string &path, co
         return ret;
     originMs_ = 0;
     PacketPtr packet = makePacket();
-    while ((ret = av_read_frame(raw, packet.get())) >= 0) {
+    for (;;) {
+        watch.touch();
+        if ((ret = av_read_frame(raw, packet.get())) < 0)
+            break;
         if (packet->stream_index == index)
             decode(packet.get());
         av_packet_unref(packet.get());

@@ -2,6 +2,7 @@
 
 #include "ConversionSettings.h"
 #include "EngineLog.h"
+#include "FailureReason.h"
 #include "InputFile.h"
 #include "Orientation.h"
 #include "VideoFrameReader.h"
@@ -15,7 +16,6 @@
 #include <vector>
 
 namespace {
-constexpr auto kStallLimit = std::chrono::seconds(10);
 constexpr int kMaxSide = 4096;
 
 bool parseSecond(const char *text, int &second)
@@ -65,12 +65,12 @@ int writeThumbnail(const char *sourcePath, const char *second, const char *size,
     int at = 0, width = 0, height = 0;
     if (!parseSecond(second, at) || !parseSize(size, width, height) || width > kMaxSide || height > kMaxSide
         || !outputPath || !*outputPath) {
-        logFailure("thumbnail", "reading the values for", source, AVERROR(EINVAL));
+        logFailure("thumbnail", "reading the values for", source, EngineError::UnusableSetting);
         return -1;
     }
-    IoWatch watch(kStallLimit);
+    IoWatch watch;
     InputFile input;
-    VideoFrameReader reader(input, watch);
+    VideoFrameReader reader(input);
     int ret = input.open(sourcePath, watch);
     if (ret < 0 || (ret = reader.open(0)) < 0) {
         logFailure("thumbnail", "opening", source, ret);
@@ -81,8 +81,9 @@ int writeThumbnail(const char *sourcePath, const char *second, const char *size,
     const double target = duration > 0 ? std::min<double>(at, std::max(0.0, duration - 0.5)) : at;
     FramePtr frame = makeFrame();
     std::vector<uint8_t> bgr;
-    if ((ret = reader.frameAt(target, frame.get())) < 0) {
-        logFailure("thumbnail", "decoding the picture at the chosen second of", source, ret);
+    // A stall may have left an earlier picture than the one asked for.
+    if ((ret = reader.frameAt(target, frame.get())) < 0 || watch.stalled()) {
+        logFailure("thumbnail", "decoding the picture at the chosen second of", source, input.failure(ret));
         return -1;
     }
     if ((ret = orientFrame(frame.get(), orientationOf(input.videoStream()))) < 0) {

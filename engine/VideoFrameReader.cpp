@@ -7,7 +7,7 @@ namespace {
 constexpr double kTolerance = 0.001;
 }
 
-VideoFrameReader::VideoFrameReader(InputFile &input, IoWatch &watch) : input_(input), watch_(watch) {}
+VideoFrameReader::VideoFrameReader(InputFile &input) : input_(input) {}
 
 int VideoFrameReader::open(int threads)
 {
@@ -26,7 +26,7 @@ void VideoFrameReader::restart()
 int VideoFrameReader::seekTo(double seconds)
 {
     PacketPtr key = makePacket();
-    const int ret = input_.seekToKeyframe(seconds, key.get(), watch_);
+    const int ret = input_.seekToKeyframe(seconds, key.get());
     if (ret < 0)
         return ret;
     restart();
@@ -51,8 +51,7 @@ int VideoFrameReader::next(AVFrame *frame)
             return ret;
         if (draining_)
             return AVERROR_EOF;
-        watch_.touch();
-        ret = held_ ? 0 : av_read_frame(input_.context(), packet_.get());
+        ret = held_ ? 0 : input_.readPacket(packet_.get());
         held_ = false;
         if (ret == AVERROR_EOF) {
             draining_ = true;

@@ -6,7 +6,7 @@
 
 class VideoFrameReader {
 public:
-    VideoFrameReader(InputFile &input, IoWatch &watch);
+    explicit VideoFrameReader(InputFile &input);
 
     int open(int threads);
     // 0 = a frame, AVERROR_EOF at the end, else an error.
@@ -25,7 +25,6 @@ private:
     int pick(double from, AVFrame *frame);
 
     InputFile &input_;
-    IoWatch &watch_;
     StreamDecoder decoder_;
     PacketPtr packet_ = makePacket();
     // packet_ was read while seeking and is the next one to decode.

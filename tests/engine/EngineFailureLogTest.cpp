@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -24,19 +25,23 @@ constexpr int32_t kSkipped = 77;
 struct Captured {
     int32_t result = 1;
     QStringList lines; // what the call wrote to standard error
+    QString reason;    // what X_Get_Last_Error said after it
     bool skipped = false;
 };
 
 // Runs `call` in a child process whose standard error goes to a file.
 Captured captureStderr(const std::function<int32_t()> &call)
 {
-    QTemporaryFile log;
-    if (!log.open())
+    QTemporaryFile log, reason;
+    if (!log.open() || !reason.open())
         return {};
     const pid_t child = fork();
     if (child == 0) {
         ::dup2(log.handle(), STDERR_FILENO);
         const int32_t result = call();
+        const char *why = EngineLibrary::get().X_Get_Last_Error();
+        if (::write(reason.handle(), why, std::strlen(why)) < 0)
+            _exit(2);
         _exit(result == 0 ? 0 : result == -1 ? 1 : result == kSkipped ? kSkipped : 2);
     }
     int status = -1;
@@ -48,6 +53,7 @@ Captured captureStderr(const std::function<int32_t()> &call)
     c.result = code == 0 ? 0 : code == 1 ? -1 : 2;
     const QString text = QString::fromUtf8(fileBytes(log.fileName()));
     c.lines = text.split('\n', Qt::SkipEmptyParts);
+    c.reason = QString::fromUtf8(fileBytes(reason.fileName()));
     return c;
 }
 
@@ -68,6 +74,7 @@ TEST(EngineFailureLog, AFailedConversionSaysOnceWhereAndWhy)
         QString start;
         std::function<int32_t(const Conversion &)> around; // runs the conversion where it must fail
         QString line;
+        QString reason; // in the user's words
     };
     const auto plain = [](const Conversion &conversion) { return conversion(); };
     const QString locked = dir.filePath("locked/OUT.MP4");
@@ -82,13 +89,15 @@ TEST(EngineFailureLog, AFailedConversionSaysOnceWhereAndWhy)
              const ReadOnlyMount readOnly(dir.filePath("locked"));
              return readOnly.Failure().empty() ? conversion() : kSkipped;
          },
-         "conversion failed at creating " + locked + ": Read-only file system"},
+         "conversion failed at creating " + locked + ": Read-only file system", "the disk is read-only"},
         {"missing output folder", source, missing, "0", plain,
-         "conversion failed at creating " + missing + ": No such file or directory"},
+         "conversion failed at creating " + missing + ": No such file or directory",
+         "a folder or file it needs does not exist"},
         {"corrupt source", corrupt, dir.filePath("OUT.MP4"), "0", plain,
-         "conversion failed at opening " + corrupt + ": Invalid data found when processing input"},
+         "conversion failed at opening " + corrupt + ": the file ends early", "the file ends early"},
         {"start past the end", source, dir.filePath("OUT.MP4"), "100", plain,
-         "conversion failed at finding a picture in the chosen range of " + source + ": End of file"},
+         "conversion failed at finding a picture in the chosen range of " + source + ": no picture in the chosen range",
+         "no picture in the chosen range"},
         // The disk fills while every stage runs: the writer fails, the others stop quietly.
         {"full disk", source, full, "0",
          [](const Conversion &conversion) {
@@ -96,7 +105,7 @@ TEST(EngineFailureLog, AFailedConversionSaysOnceWhereAndWhy)
              const rlimit limit{64 * 1024, 64 * 1024};
              return setrlimit(RLIMIT_FSIZE, &limit) == 0 ? conversion() : kSkipped;
          },
-         "conversion failed at writing " + full + ": File too large"},
+         "conversion failed at writing " + full + ": File too large", "the disk is full"},
     };
     QStringList skipped;
     for (const Case &c : cases) {
@@ -113,6 +122,7 @@ TEST(EngineFailureLog, AFailedConversionSaysOnceWhereAndWhy)
         }
         EXPECT_EQ(run.result, -1);
         EXPECT_EQ(run.lines, QStringList{"DVDEncoder: " + c.line});
+        EXPECT_EQ(run.reason, c.reason);
     }
     if (!skipped.isEmpty())
         GTEST_SKIP() << "cannot be made here: " << skipped.join(", ").toStdString();
@@ -129,8 +139,8 @@ TEST(EngineFailureLog, ProbeAndThumbnailFailuresSayWhereAndWhy)
         return EngineLibrary::get().X_GetFileinfo_GetPic(path.data(), 10, &info);
     });
     EXPECT_EQ(probe.result, -1);
-    const QString reason = ": Invalid data found when processing input";
-    EXPECT_EQ(probe.lines, QStringList{"DVDEncoder: probe failed at opening " + text + reason});
+    EXPECT_EQ(probe.lines, QStringList{"DVDEncoder: probe failed at opening " + text + ": not a video file"});
+    EXPECT_EQ(probe.reason, "not a video file");
 
     const QString thumb = dir.filePath("no/such/X.THM");
     const Captured thumbnail = captureStderr([&] {
@@ -140,6 +150,7 @@ TEST(EngineFailureLog, ProbeAndThumbnailFailuresSayWhereAndWhy)
     EXPECT_EQ(thumbnail.result, -1);
     EXPECT_EQ(thumbnail.lines,
               QStringList{"DVDEncoder: thumbnail failed at writing " + thumb + ": No such file or directory"});
+    EXPECT_EQ(thumbnail.reason, "a folder or file it needs does not exist");
 }
 
 // The decoders report every concealed error of a damaged file; a conversion that ends well says nothing.
@@ -168,7 +179,7 @@ TEST(EngineFailureLog, SubtitlesThatCannotBeReadAreLeftOutWithOneLine)
     const QString beside = dir.filePath("film.srt"), missing = dir.filePath("gone.srt");
     writeFile(beside, QByteArray("\x00\x9f\x12 no subtitles here", 22));
     const QString prefix = "DVDEncoder: burning in subtitles failed at ";
-    const QString notFound = prefix + "finding the chosen subtitles in " + video + ": Stream not found";
+    const QString notFound = prefix + "finding the chosen subtitles in " + video + ": the chosen subtitles are not in the file";
     const struct {
         const char *why;
         QString subtitle, line;
@@ -189,6 +200,7 @@ TEST(EngineFailureLog, SubtitlesThatCannotBeReadAreLeftOutWithOneLine)
         const Captured run = captureStderr([&] { return convert(r); });
         EXPECT_EQ(run.result, 0);
         EXPECT_EQ(run.lines, QStringList{c.line});
+        EXPECT_EQ(run.reason, ""); // the conversion did not fail
         PspExpectation e;
         e.codec = "h264";
         e.seconds = 2;

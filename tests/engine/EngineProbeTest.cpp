@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 TEST(EngineProbe, ReportsTheFactsOfEverySourceKind)
 {
     struct Case {
@@ -36,23 +38,52 @@ TEST(EngineProbe, ReportsTheFactsOfEverySourceKind)
     }
 }
 
-TEST(EngineProbe, RefusesWhatHoldsNoDecodableVideo)
+// Each refusal says why in the user's words, on the calling thread only, and the next call that
+// succeeds clears it.
+TEST(EngineProbe, RefusesWhatHoldsNoDecodableVideoAndSaysWhy)
 {
     QTemporaryDir dir;
     const QByteArray mkv = fileBytes(mediaPath("mkv"));
     writeFile(dir.filePath("empty.mp4"), {});
     writeFile(dir.filePath("text.avi"), "this is not a video\n");
     writeFile(dir.filePath("truncated.mkv"), mkv.left(600));
+    writeFile(dir.filePath("download.mp4"), fileBytes(mediaPath("long")).left(4096));
     writeFile(dir.filePath("garbage.mp4"), QByteArray(4096, '\x47'));
     ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", dir.filePath("sound.wav")}).exitCode, 0);
+    ASSERT_EQ(runTool("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=d=1", "-f", "lavfi", "-i",
+                                 "color=c=red:s=64x64:d=1", "-map", "0:a", "-map", "1:v", "-frames:v", "1", "-c:v",
+                                 "mjpeg", "-disposition:v", "attached_pic", dir.filePath("song.mp3")})
+                  .exitCode,
+              0);
     QDir(dir.path()).mkdir("folder.mp4");
 
-    for (const QString name : {"missing.mp4", "empty.mp4", "text.avi", "truncated.mkv", "garbage.mp4", "sound.wav",
-                               "folder.mp4"}) {
-        SCOPED_TRACE(name.toStdString());
+    const struct {
+        const char *name;
+        const char *reason;
+    } cases[] = {
+        {"missing.mp4", "the file does not exist"},
+        {"empty.mp4", "the file is empty"},
+        {"folder.mp4", "not a file"},
+        {"text.avi", "not a video file"},
+        {"garbage.mp4", "not a video file"},
+        {"truncated.mkv", "the file ends early"},
+        {"download.mp4", "the file ends early"},
+        {"sound.wav", "no video picture, only sound"},
+        {"song.mp3", "no video picture, only sound and a cover image"},
+    };
+    const EngineLibrary &engine = EngineLibrary::get();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         EngineFileInfo info{};
-        EXPECT_EQ(probe(dir.filePath(name), info), -1);
+        EXPECT_EQ(probe(dir.filePath(c.name), info), -1);
+        EXPECT_STREQ(engine.X_Get_Last_Error(), c.reason);
+        std::string elsewhere = "not asked";
+        std::thread([&] { elsewhere = engine.X_Get_Last_Error(); }).join();
+        EXPECT_EQ(elsewhere, "");
     }
+    EngineFileInfo info{};
+    ASSERT_EQ(probe(mediaPath("avi"), info), 0);
+    EXPECT_STREQ(engine.X_Get_Last_Error(), "");
 }
 
 // Damaged files the fuzzer made: whatever the probe says, nothing may crash, and what it accepts
