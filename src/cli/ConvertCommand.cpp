@@ -73,7 +73,7 @@ std::vector<Source> ReadSources(const ConvertRequest &request, const TrackLangua
         const QString path = QFileInfo(file).absoluteFilePath();
         const std::optional<EngineFileInfo> info = ProbeSource(engine, path);
         if (!info) {
-            console.Error(file + QStringLiteral(": ") + WhyUnreadable(file));
+            console.Error(file + QStringLiteral(": ") + WhyUnreadable(file, engine.FailureReason()));
             status = ExitCode::SomeFailed;
             continue;
         }
@@ -137,7 +137,8 @@ int ConvertOne(const ConversionJob &job, qsizetype index, const FileNaming &nami
     }
     if (file.outcome == RunOutcome::Failed) {
         console.EndStatus(naming.label + QStringLiteral(": failed"));
-        console.Error(naming.typed + QStringLiteral(": the engine could not convert it"));
+        const QString why = file.failureReason.isEmpty() ? QString() : QStringLiteral(": ") + file.failureReason;
+        console.Error(naming.typed + QStringLiteral(": the engine could not convert it") + why);
         return ExitCode::SomeFailed;
     }
     if (file.outcome == RunOutcome::AllDone) {

@@ -21,6 +21,8 @@ constexpr int PlainStep = 10;
 // What the worker reports, for the thread that shows it.
 class RunWatch : public RunObserver {
 public:
+    explicit RunWatch(const ConversionRun &run) : run_(run) {}
+
     MessageTarget *EngineWindow() override { return nullptr; }  // stopping needs no message here
 
     void ClipStarting(const ClipJob &clip, const ClipPlan &plan) override
@@ -36,8 +38,10 @@ public:
     }
     void EngineCallEnded() override
     {
+        const QString reason = run_.EngineFailureReason();
         const std::lock_guard lock(mutex_);
         converting_ = false;
+        failureReason_ = reason;
     }
     void RunFinished(int) override
     {
@@ -59,6 +63,11 @@ public:
         const std::lock_guard lock(mutex_);
         return converting_;
     }
+    QString FailureReason() const
+    {
+        const std::lock_guard lock(mutex_);
+        return failureReason_;
+    }
     ConversionProgress Progress(const EngineProgress &engine) const
     {
         const std::lock_guard lock(mutex_);
@@ -66,12 +75,14 @@ public:
     }
 
 private:
+    const ConversionRun &run_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     bool finished_ = false;
     bool converting_ = false;
     int totalSeconds_ = 0;
     QElapsedTimer clock_;
+    QString failureReason_;
 };
 
 } // namespace
@@ -79,7 +90,7 @@ private:
 FileOutcome ConvertWithProgress(const ConversionJob &job, const QString &label, Console &console)
 {
     ConversionRun run(job);
-    RunWatch watch;
+    RunWatch watch(run);
     FileOutcome result;
     std::thread worker([&] { result.outcome = run.Run(watch); });
 
@@ -111,5 +122,6 @@ FileOutcome ConvertWithProgress(const ConversionJob &job, const QString &label, 
         console.Status(label, ProgressText(progress));
     }
     worker.join();
+    result.failureReason = watch.FailureReason();
     return result;
 }

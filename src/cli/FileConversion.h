@@ -9,6 +9,7 @@ class Console;
 struct FileOutcome {
     int outcome = -1;     // the run's outcome (RunOutcome)
     int secondsDone = 0;  // of the range, as last polled
+    QString failureReason; // the engine's, when it failed the conversion
 };
 
 // Converts the one clip of `job` on a worker thread while this thread polls the engine and shows

@@ -136,13 +136,15 @@ void AddStreamsJson(QJsonObject &json, const SourceStreams &streams)
     json.insert("subtitles", list(streams.subtitles));
 }
 
-QString WhyUnreadable(const QString &file)
+QString WhyUnreadable(const QString &file, const QString &engineReason)
 {
     const QFileInfo info(file);
     if (!info.exists())
         return QStringLiteral("no such file");
     if (!info.isFile())
         return QStringLiteral("not a file");
+    if (!engineReason.isEmpty())
+        return engineReason;
     return QStringLiteral("the engine cannot read this file");
 }
 
@@ -159,7 +161,7 @@ int RunProbe(const ProbeRequest &request)
         const QString path = QFileInfo(file).absoluteFilePath();
         const std::optional<EngineFileInfo> info = ProbeSource(engine, path);
         if (!info) {
-            const QString why = WhyUnreadable(file);
+            const QString why = WhyUnreadable(file, engine.FailureReason());
             console.Error(file + QStringLiteral(": ") + why);
             if (request.json)
                 results.append(QJsonObject{{"file", file}, {"error", why}});

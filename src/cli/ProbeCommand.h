@@ -24,7 +24,7 @@ QString ProbeText(const QString &path, const EngineFileInfo &info);
 QString StreamsText(const SourceStreams &streams);
 void AddStreamsJson(QJsonObject &json, const SourceStreams &streams);
 
-// Why the engine read nothing of `file`, in a few words.
-QString WhyUnreadable(const QString &file);
+// Why the engine read nothing of `file`, in a few words: the engine's own reason where it gave one.
+QString WhyUnreadable(const QString &file, const QString &engineReason);
 
 int RunProbe(const ProbeRequest &request);

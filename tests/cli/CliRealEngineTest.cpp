@@ -214,10 +214,10 @@ TEST_F(RealCli, ACorruptOrMissingFileFailsAloneWithAOneLineReason)
     const CliResult r = Run({"convert", "-q", "-o", Out(), mediaPath("silent"), corrupt, missing, mediaPath("phone")});
 
     EXPECT_EQ(r.exitCode, 1);
-    // Each refusal: the engine's own line with FFmpeg's reason, then the command line's.
-    EXPECT_EQ(r.err, "DVDEncoder: probe failed at opening " + corrupt + ": Invalid data found when processing input\n"
-                     "pocketreel-cli: " + corrupt + ": the engine cannot read this file\n"
-                     "DVDEncoder: probe failed at opening " + missing + ": No such file or directory\n"
+    // Each refusal: the engine's own line, then the command line's with the engine's reason.
+    EXPECT_EQ(r.err, "DVDEncoder: probe failed at opening " + corrupt + ": the file ends early\n"
+                     "pocketreel-cli: " + corrupt + ": the file ends early\n"
+                     "DVDEncoder: probe failed at opening " + missing + ": the file does not exist\n"
                      "pocketreel-cli: " + missing + ": no such file\n");
     EXPECT_EQ(r.out, (QStringList{Out() + "MAQ70001.MP4", Out() + "MAQ70002.MP4"}));
     EXPECT_EQ(pspViolations(Out() + "MAQ70001.MP4", H264(VideoSeconds(mediaPath("silent")), "silent")), QStringList());

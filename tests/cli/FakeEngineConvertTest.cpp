@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
@@ -57,7 +58,8 @@ protected:
 } // namespace
 
 // The window's run ends at a failed clip; the command line goes on with the other files, and
-// its status says that some failed. Their names stay used.
+// its status says that some failed, each with the engine's reason where it gave one. Their names
+// stay used.
 TEST_F(FakeEngineConvert, AFailedConversionLeavesTheOtherFilesToConvert)
 {
     FakeEngine::SetConversionResult(-1);
@@ -67,7 +69,15 @@ TEST_F(FakeEngineConvert, AFailedConversionLeavesTheOtherFilesToConvert)
     request.outputFolder = media.filePath("out");
     for (const char *name : {"first.avi", "second.avi"})
         request.files << MediaFile(name);
+    FakeEngine::SetFailureReason(request.files[0].toStdString(), "the disk is full");
+    testing::internal::CaptureStderr();
     EXPECT_EQ(RunConvert(request), ExitCode::SomeFailed);
+    // The run's warnings go to standard error too: the command line's own lines are its messages.
+    const QStringList messages = QString::fromStdString(testing::internal::GetCapturedStderr())
+                                     .split(u'\n')
+                                     .filter(QRegularExpression("^pocketreel-cli: "));
+    EXPECT_EQ(messages, (QStringList{"pocketreel-cli: " + request.files[0] + ": the engine could not convert it: the disk is full",
+                                     "pocketreel-cli: " + request.files[1] + ": the engine could not convert it"}));
 
     const auto conversions = FakeEngine::CallsTo("X_SetPar_D2PSP");
     ASSERT_EQ(conversions.size(), 2u);

@@ -54,6 +54,8 @@ public:
     // engine refuses a stop until then) is stopped once the engine says it may be.
     void RequestStop();
     bool StopRequested() const { return stopRequested_; }
+    // On the run's thread, from EngineCallEnded until the next clip: why the engine failed the clip.
+    QString EngineFailureReason() const { return engine_.FailureReason(); }
 
 private:
     // The window handle the engine posts to during a conversion: passes every message on to the

@@ -55,6 +55,12 @@ int32_t EngineSession::MakeThumbnail(MessageTarget *window, const QByteArray &so
                      outputPath.constData(), stamp);
 }
 
+QString EngineSession::FailureReason() const
+{
+    // Thread-local in the engine: asked unlocked on the thread that called, like the call itself.
+    return library_.FailureReason();
+}
+
 std::optional<EngineProgress> EngineSession::Poll()
 {
     const std::lock_guard lock(mutex_);

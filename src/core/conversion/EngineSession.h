@@ -34,6 +34,8 @@ public:
     int32_t Convert(MessageTarget *window, const std::array<QByteArray, 17> &texts, int32_t stamp);
     int32_t MakeThumbnail(MessageTarget *window, const QByteArray &sourcePath, const QByteArray &titleNumber,
                           const QByteArray &second, const QByteArray &outputPath, int32_t stamp);
+    // Why the last Convert or MakeThumbnail failed, in the user's terms; empty without a reason.
+    QString FailureReason() const;
 
     // Any thread.
     bool IsLoaded() const;
