@@ -5,6 +5,7 @@
 
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using FakeEngine::CallsTo;
@@ -72,14 +73,16 @@ TEST_F(CliplistAdding, RejectedFilesAreListedInOneMessageInTheOrderTried)
     const QString bad2 = media.filePath("missing 'quoted'.mp4");
     Refuse(bad1);
     Refuse(bad2);
+    FakeEngine::SetFailureReason(Key(bad1), "not a video file");
     const int loadsBefore = FakeEngine::LoadCount();
     const int unloadsBefore = FakeEngine::UnloadCount();
 
     AddThroughDialog({bad1, good, bad2, good});
 
+    // Each path with the engine's reason where it gave one.
     EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Information),
-              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + bad1 + "\n" + bad2
-                          + "\n"});
+              QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + bad1 + ": not a video file\n"
+                          + bad2 + "\n"});
     ASSERT_EQ(clips.Count(), 2);
     // The same file twice: two clips with their own output names.
     EXPECT_EQ(clips.ClipAt(0)->SourcePath(), good);
@@ -163,6 +166,38 @@ TEST_F(CliplistAdding, AddingIntoAListWithASelectionKeepsIt)
     EXPECT_FALSE(clips.ClipAt(0)->Selected());
     EXPECT_TRUE(clips.ClipAt(1)->Selected());
     EXPECT_FALSE(clips.ClipAt(2)->Selected());
+}
+
+// The engine reads on a thread of its own: while a slow disk holds the probe, the window's timers
+// run and it paints. The probe waits for this timer, so a frozen window fails the test.
+TEST_F(CliplistAdding, TheWindowKeepsPaintingWhileTheEngineReadsAFile)
+{
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    window.installEventFilter(&counter);
+    FakeEngine::SetBlockProbe(true);
+    bool busyWhileProbing = false;
+    int paintsWhileProbing = 0;
+    QTimer::singleShot(10, [&] {
+        busyWhileProbing = list->Busy();
+        const int before = counter.paints;
+        window.repaint();
+        paintsWhileProbing = counter.paints - before;
+        FakeEngine::ReleaseProbe();
+    });
+
+    AddThroughDialog({MediaFile("on a slow share.avi")});
+
+    EXPECT_TRUE(busyWhileProbing);
+    EXPECT_EQ(paintsWhileProbing, 1);
+    EXPECT_EQ(clips.Count(), 1);
+    EXPECT_FALSE(list->Busy());
 }
 
 TEST_F(CliplistAdding, BusyRefusesAnotherAdd)

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 
 class CliplistView : public ClipListFixture {
 protected:
@@ -291,6 +292,31 @@ TEST_F(CliplistDvd, ArrivalWithVideoFolderNamesTheTitleAndRemovalClearsTheList)
     AddClips(3);
     volumes.unmount(dvd.mountPoint);
     QCoreApplication::processEvents();
+    EXPECT_EQ(clips.Count(), 0);
+    EXPECT_EQ(list->DvdWatch().DvdDrive(), "A");
+}
+
+// The window handles messages while the engine reads a file; a disc taken out meanwhile clears
+// the list once the adding is over, the new clip with the others.
+TEST_F(CliplistDvd, ADiscTakenOutWhileAFileIsReadClearsTheListAfterTheAdding)
+{
+    const Volume dvd = volumes.mount(Disc("dvd", VolumeKind::CdRom, true, "HOLIDAY"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list->DvdWatch().DvdDrive(), dvd.mountPoint);
+    AddClips(2);
+    FakeEngine::SetBlockProbe(true);
+    int clipsWhenTakenOut = -1;
+    QTimer::singleShot(10, [&] {
+        volumes.unmount(dvd.mountPoint);
+        QTimer::singleShot(50, [&] {
+            clipsWhenTakenOut = clips.Count();
+            FakeEngine::ReleaseProbe();
+        });
+    });
+
+    AddClips(1);
+
+    EXPECT_EQ(clipsWhenTakenOut, 2);
     EXPECT_EQ(clips.Count(), 0);
     EXPECT_EQ(list->DvdWatch().DvdDrive(), "A");
 }

@@ -80,8 +80,8 @@ TEST(CliplistRealEngine, AddsRealVideosAndRefusesTheRest)
         QTest::mouseClick(form.suiImageButton_OpenDir, Qt::LeftButton, {}, QPoint(5, 5));
 
         EXPECT_EQ(prompts.TextsOf(ScriptedPrompts::Kind::Information),
-                  QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + song + "\n"
-                              + notes + "\n"});
+                  QStringList{"Some UNSUPPORTED file(s) format can not add in. \n\n" + song
+                              + ": no video picture, only sound\n" + notes + ": not a video file\n"});
         ClipList &clips = form.Clips();
         ASSERT_EQ(clips.Count(), 3);
         const struct {

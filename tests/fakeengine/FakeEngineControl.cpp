@@ -35,6 +35,7 @@ struct Script {
     Delivery conversionReady = Delivery::DuringCall;
     bool conversionWritesOutput = true;
     bool blockConversion = false;
+    bool blockProbe = false;
     int32_t stopResult = 0;
     int32_t info[4] = {0, 0, 0, 0};
     int32_t infoResult = 0;
@@ -58,6 +59,7 @@ struct State {
     bool converting = false;  // a blocked conversion waits
     bool running = false;     // a conversion has begun and not returned: a stop is taken
     bool conversionReleased = false;
+    bool probeReleased = false;
     bool stopRequested = false;
     int loads = 0;
     int unloads = 0;
@@ -85,6 +87,7 @@ void Reset()
     s.held.clear();
     s.converting = false;
     s.conversionReleased = true; // frees a conversion a failed test left blocked
+    s.probeReleased = true;
     s.changed.notify_all();
     s.currentFile.clear();
     s.grabberWindow = nullptr;
@@ -114,6 +117,7 @@ FAKE_ENGINE_SETTER(SetConversionResult(int32_t result), script.conversionResult 
 FAKE_ENGINE_SETTER(SetConversionReadyDelivery(Delivery delivery), script.conversionReady = delivery)
 FAKE_ENGINE_SETTER(SetConversionWritesOutput(bool writes), script.conversionWritesOutput = writes)
 FAKE_ENGINE_SETTER(SetBlockConversion(bool block), script.blockConversion = block)
+FAKE_ENGINE_SETTER(SetBlockProbe(bool block), script.blockProbe = block; state().probeReleased = false)
 FAKE_ENGINE_SETTER(SetStopResult(int32_t result), script.stopResult = result)
 FAKE_ENGINE_SETTER(SetInfo(int32_t secondsDone, int32_t fps, int32_t frame, int32_t result),
                    script.info[0] = secondsDone; script.info[1] = fps; script.info[2] = frame; script.infoResult = result)
@@ -126,6 +130,14 @@ FAKE_ENGINE_SETTER(SetStreamList(const std::string &path, const std::string &tex
                    script.streamLists[path].text = text; script.streamLists[path].result = result)
 
 #undef FAKE_ENGINE_SETTER
+
+void ReleaseProbe()
+{
+    State &s = state();
+    std::lock_guard lock(s.mutex);
+    s.probeReleased = true;
+    s.changed.notify_all();
+}
 
 void ReleaseConversion()
 {
@@ -251,8 +263,10 @@ void LibraryUnloaded()
 int32_t GetFileinfoGetPic(char *path, int32_t spare, EngineFileInfo *info)
 {
     State &s = state();
-    std::lock_guard lock(s.mutex);
+    std::unique_lock lock(s.mutex);
     Record(s, {"X_GetFileinfo_GetPic", {Text(path)}, {spare}});
+    if (s.script.blockProbe)
+        s.changed.wait_for(lock, std::chrono::seconds(10), [&] { return s.probeReleased; });
     const std::string file = Text(path);
     const auto found = s.script.probeAnswers.find(file);
     const ProbeAnswer &answer = found != s.script.probeAnswers.end() ? found->second : s.script.defaultProbe;

@@ -43,6 +43,11 @@ void Reset();
 void SetProbeAnswer(const std::string &path, const ProbeAnswer &answer);
 void SetDefaultProbeAnswer(const ProbeAnswer &answer);
 
+// X_GetFileinfo_GetPic: when blocking is on, each probe waits until ReleaseProbe() before it
+// answers, at most 10 s (a caller that waits on the probe's own thread then fails, not hangs).
+void SetBlockProbe(bool block);
+void ReleaseProbe();
+
 // X_Get_Frame: fills width x height BGR pixels of one colour: the colour of the named file, or
 // of the last probed file when the name is null, or the default colour (mid grey).
 void SetFrameColour(const std::string &path, Colour colour);

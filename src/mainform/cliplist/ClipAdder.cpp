@@ -4,6 +4,7 @@
 #include "mainform/cliplist/AddProgressPanel.h"
 #include "mainform/cliplist/ClipFromFile.h"
 #include "platform/Prompts.h"
+#include "platform/WorkOffWindowThread.h"
 
 ClipAdder::ClipAdder(ClipList &clips, AddProgressPanel &progress,
                      std::function<void()> repaintWindow, std::function<void()> clipAdded,
@@ -18,7 +19,7 @@ void ClipAdder::AddFiles(const QStringList &paths)
     if (paths.isEmpty())
         return;
     repaintWindow_();
-    QStringList rejected;
+    QStringList rejected; // each with the engine's reason after it, where it gave one
     const TrackLanguages languages = languages_ ? languages_() : TrackLanguages{};
     busy_ = true;
     const bool showProgress = paths.size() > 1;
@@ -31,8 +32,9 @@ void ClipAdder::AddFiles(const QStringList &paths)
     for (int i = 0; i < paths.size(); ++i) {
         if (showProgress)
             progress_.ShowAddProgress(i, addCount_);
-        if (!AddClipFromFile(paths.at(i), languages))
-            rejected << paths.at(i);
+        const std::optional<QString> refusal = AddClipFromFile(paths.at(i), languages);
+        if (refusal)
+            rejected << (refusal->isEmpty() ? paths.at(i) : paths.at(i) + QStringLiteral(": ") + *refusal);
     }
     if (showProgress)
         progress_.ShowAddProgress(addCount_, addCount_);
@@ -41,18 +43,20 @@ void ClipAdder::AddFiles(const QStringList &paths)
     busy_ = false;
     if (!rejected.isEmpty()) {
         QString text = RejectedMessage;
-        for (const QString &path : rejected)
-            text += path + u'\n';
+        for (const QString &line : rejected)
+            text += line + u'\n';
         Prompts::Current().Information(text);
     }
 }
 
-bool ClipAdder::AddClipFromFile(const QString &path, const TrackLanguages &languages)
+std::optional<QString> ClipAdder::AddClipFromFile(const QString &path, const TrackLanguages &languages)
 {
-    std::unique_ptr<TVideoInfo> clip = ClipFromFile(path, languages);
-    if (!clip)
-        return false;
-    clips_.AppendClip(std::move(clip));
+    // A file on a slow disk or share may take long to read: the window keeps painting meanwhile.
+    SourceReading reading;
+    WorkOffWindowThread([&] { reading = ReadClipSource(path); });
+    if (!reading.info)
+        return reading.failureReason;
+    clips_.AppendClip(ClipFromReading(path, reading, languages));
     clipAdded_();
-    return true;
+    return std::nullopt;
 }

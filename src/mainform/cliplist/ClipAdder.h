@@ -5,13 +5,15 @@
 #include <QObject>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class AddProgressPanel;
 class ClipList;
 
-// Adds files to the list one after another through the engine: the progress panel while
-// several are added, the window repainted after every file so each new row shows at once,
-// and one message listing every file the engine could not read.
+// Adds files to the list one after another through the engine, which reads each on a thread of
+// its own while the window goes on painting: the progress panel while several are added, the
+// window repainted after every file so each new row shows at once, and one message listing every
+// file the engine could not read, each with the engine's reason.
 class ClipAdder : public QObject {
     Q_OBJECT
 
@@ -35,7 +37,8 @@ public:
     void AddFiles(const QStringList &paths);
 
 private:
-    bool AddClipFromFile(const QString &path, const TrackLanguages &languages);
+    // Nothing when the clip was added, else why not (empty when the engine gave no reason).
+    std::optional<QString> AddClipFromFile(const QString &path, const TrackLanguages &languages);
 
     ClipList &clips_;
     AddProgressPanel &progress_;

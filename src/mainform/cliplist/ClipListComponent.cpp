@@ -101,6 +101,8 @@ void ClipListComponent::AddFiles(const QStringList &paths)
         SetCurrentClip(first);
         first->SetSelected(true);
     }
+    for (const auto &[wparam, lparam] : std::exchange(heldDeviceChanges_, {}))
+        dvdWatch_.DeviceChanged(wparam, lparam);
 }
 
 void ClipListComponent::suiImageButton_OpenFileClick()
@@ -154,6 +156,12 @@ void ClipListComponent::SetCurrentClip(TVideoInfo *clip)
 
 void ClipListComponent::DeviceChanged(intptr_t wparam, intptr_t lparam)
 {
+    // The window keeps handling messages while the engine reads a file: a disc taken out then
+    // clears the list after the adding, not in the middle of it.
+    if (Busy()) {
+        heldDeviceChanges_.emplace_back(wparam, lparam);
+        return;
+    }
     dvdWatch_.DeviceChanged(wparam, lparam);
 }
 

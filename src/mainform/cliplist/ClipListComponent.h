@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class ClipAdder;
 class ClipList;
@@ -61,7 +63,7 @@ public:
     // Adds files as chosen in the open dialog; the first clip becomes current when nothing is
     // selected afterwards.
     void AddFiles(const QStringList &paths);
-    // Message 537.
+    // Message 537; one that comes while files are being added is handled once they are.
     void DeviceChanged(intptr_t wparam, intptr_t lparam);
 
 signals:
@@ -86,4 +88,5 @@ private:
     AddProgressPanel *progress_ = nullptr;
     ClipListMenu *listMenu_ = nullptr;
     std::unique_ptr<ClipAdder> adder_;
+    std::vector<std::pair<intptr_t, intptr_t>> heldDeviceChanges_; // (WParam, LParam)
 };
