@@ -3,9 +3,30 @@
 #include "IoWatch.h"
 
 #include <cerrno>
+#include <pthread.h>
 
 namespace {
-thread_local std::string reason;
+// Kept under a thread key rather than thread_local: in a library loaded with dlopen, a thread_local
+// lives in dynamic TLS, whose scan at exit crashes LeakSanitizer's tracer in the sanitizer builds.
+pthread_key_t reasonKey()
+{
+    static const pthread_key_t key = [] {
+        pthread_key_t created{};
+        pthread_key_create(&created, [](void *text) { delete static_cast<std::string *>(text); });
+        return created;
+    }();
+    return key;
+}
+
+std::string &reason()
+{
+    auto *text = static_cast<std::string *>(pthread_getspecific(reasonKey()));
+    if (!text) {
+        text = new std::string;
+        pthread_setspecific(reasonKey(), text);
+    }
+    return *text;
+}
 }
 
 std::string engineErrorText(int error)
@@ -90,20 +111,20 @@ std::string userReason(int error)
 
 void clearFailureReason()
 {
-    reason.clear();
+    reason().clear();
 }
 
 void noteFailureReason(const std::string &text)
 {
-    reason = text;
+    reason() = text;
 }
 
 bool failureReasonNoted()
 {
-    return !reason.empty();
+    return !reason().empty();
 }
 
 const char *failureReason()
 {
-    return reason.c_str();
+    return reason().c_str();
 }
