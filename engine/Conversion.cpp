@@ -1,5 +1,6 @@
 #include "Conversion.h"
 
+#include "DecoderOptions.h"
 #include "EncoderOptions.h"
 #include "EngineLog.h"
 #include "FailureReason.h"
@@ -170,7 +171,7 @@ int Conversion::setUp()
         const bool used = index == input_.videoIndex() || index == audioIndex_ || index == subtitles_.streamIndex();
         ctx->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
-    if ((ret = videoDecoder_.open(input_.videoStream(), 0)) < 0)
+    if ((ret = videoDecoder_.open(input_.videoStream(), 0, videoDecoderOptions())) < 0)
         return fail("opening the picture's decoder for", s_.sourcePath, ret);
     // A source whose sound cannot be decoded gets the silent track, like one without sound.
     if (audioIndex_ >= 0 && audioDecoder_.open(ctx->streams[audioIndex_], 1) < 0) {

@@ -18,6 +18,23 @@ int StreamDecoder::open(const AVStream *stream, int threads, AVDictionary **opti
     return ret;
 }
 
+int StreamDecoder::open(const AVStream *stream, int threads, const OptionList &options)
+{
+    AVDictionary *dict = nullptr;
+    int ret = 0;
+    for (const auto &[key, value] : options)
+        if (ret >= 0)
+            ret = av_dict_set(&dict, key.c_str(), value.c_str(), 0);
+    if (ret >= 0)
+        ret = open(stream, threads, &dict);
+    if (ret >= 0 && av_dict_count(dict) > 0) {
+        ctx_.reset();
+        ret = AVERROR_OPTION_NOT_FOUND;
+    }
+    av_dict_free(&dict);
+    return ret;
+}
+
 int StreamDecoder::send(const AVPacket *packet)
 {
     int ret = avcodec_send_packet(ctx_.get(), packet);

@@ -1,12 +1,15 @@
 // One stream's decoder: packets in, frames out, with end of stream told apart from errors.
 #pragma once
 
+#include "EncoderOptions.h"
 #include "FfmpegHandles.h"
 
 class StreamDecoder {
 public:
     // threads 0 = as many as the machine has; `options` are the decoder's own (FFmpeg's names).
     int open(const AVStream *stream, int threads, AVDictionary **options = nullptr);
+    // The same with options that the decoder must all take: a name it ignores is an error.
+    int open(const AVStream *stream, int threads, const OptionList &options);
     // nullptr starts draining. A damaged packet is skipped, not an error.
     int send(const AVPacket *packet);
     // 0 = a frame, AVERROR(EAGAIN) = wants input, AVERROR_EOF = drained, else an error.
