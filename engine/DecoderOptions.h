@@ -1,7 +1,6 @@
-// The picture decoder's settings for a conversion, as FFmpeg option names and values, so that the
-// very same list can also be handed to the ffmpeg tool when measuring.
+// The picture decoder's settings for a conversion.
 #pragma once
 
-#include "EncoderOptions.h"
+#include "CodecOptions.h"
 
 OptionList videoDecoderOptions();

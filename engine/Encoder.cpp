@@ -4,30 +4,12 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 }
 
-namespace {
-// Every option must be taken by the encoder: a name it ignores would silently change the output.
-int openWith(AVCodecContext *ctx, const AVCodec *codec, const OptionList &options)
-{
-    AVDictionary *dict = nullptr;
-    int ret = 0;
-    for (const auto &[key, value] : options)
-        if (ret >= 0)
-            ret = av_dict_set(&dict, key.c_str(), value.c_str(), 0);
-    if (ret >= 0)
-        ret = avcodec_open2(ctx, codec, &dict);
-    if (ret >= 0 && av_dict_count(dict) > 0)
-        ret = AVERROR_OPTION_NOT_FOUND;
-    av_dict_free(&dict);
-    return ret;
-}
-}
-
 int Encoder::open(const char *name, const OptionList &options)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name(name);
     if (!codec || !ctx_)
         return AVERROR_ENCODER_NOT_FOUND;
-    return openWith(ctx_.get(), codec, options);
+    return openCodec(ctx_.get(), codec, options);
 }
 
 int Encoder::openVideo(const ConversionSettings &s)

@@ -1,14 +1,8 @@
-// The encoder settings of a conversion, as FFmpeg option names and values, so that the very same
-// list can also be handed to the ffmpeg tool when measuring.
+// The encoder settings of a conversion.
 #pragma once
 
+#include "CodecOptions.h"
 #include "ConversionSettings.h"
-
-#include <string>
-#include <utility>
-#include <vector>
-
-using OptionList = std::vector<std::pair<std::string, std::string>>;
 
 // The H.264 level the picture and rate need (21 or 30); 0 when they exceed level 3.0.
 int h264Level(const ConversionSettings &s);

@@ -1,37 +1,37 @@
 #include "StreamDecoder.h"
 
-int StreamDecoder::open(const AVStream *stream, int threads, AVDictionary **options)
+const AVCodec *StreamDecoder::prepare(const AVStream *stream, int threads, int &error)
 {
     const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    error = AVERROR_DECODER_NOT_FOUND;
     if (!codec)
-        return AVERROR_DECODER_NOT_FOUND;
+        return nullptr;
     ctx_.reset(avcodec_alloc_context3(codec));
+    error = AVERROR(ENOMEM);
     if (!ctx_)
-        return AVERROR(ENOMEM);
-    int ret = avcodec_parameters_to_context(ctx_.get(), stream->codecpar);
-    if (ret < 0)
-        return ret;
+        return nullptr;
+    if ((error = avcodec_parameters_to_context(ctx_.get(), stream->codecpar)) < 0)
+        return nullptr;
     ctx_->pkt_timebase = stream->time_base;
     ctx_->thread_count = threads;
-    if ((ret = avcodec_open2(ctx_.get(), codec, options)) < 0)
+    return codec;
+}
+
+int StreamDecoder::open(const AVStream *stream, int threads, AVDictionary **options)
+{
+    int ret = 0;
+    const AVCodec *codec = prepare(stream, threads, ret);
+    if (codec && (ret = avcodec_open2(ctx_.get(), codec, options)) < 0)
         ctx_.reset();
     return ret;
 }
 
 int StreamDecoder::open(const AVStream *stream, int threads, const OptionList &options)
 {
-    AVDictionary *dict = nullptr;
     int ret = 0;
-    for (const auto &[key, value] : options)
-        if (ret >= 0)
-            ret = av_dict_set(&dict, key.c_str(), value.c_str(), 0);
-    if (ret >= 0)
-        ret = open(stream, threads, &dict);
-    if (ret >= 0 && av_dict_count(dict) > 0) {
+    const AVCodec *codec = prepare(stream, threads, ret);
+    if (codec && (ret = openCodec(ctx_.get(), codec, options)) < 0)
         ctx_.reset();
-        ret = AVERROR_OPTION_NOT_FOUND;
-    }
-    av_dict_free(&dict);
     return ret;
 }
 

@@ -1,7 +1,7 @@
 // One stream's decoder: packets in, frames out, with end of stream told apart from errors.
 #pragma once
 
-#include "EncoderOptions.h"
+#include "CodecOptions.h"
 #include "FfmpegHandles.h"
 
 class StreamDecoder {
@@ -19,5 +19,8 @@ public:
     AVCodecContext *context() const { return ctx_.get(); }
 
 private:
+    // The context made for the stream's decoder, not yet opened.
+    const AVCodec *prepare(const AVStream *stream, int threads, int &error);
+
     CodecContextPtr ctx_;
 };
