@@ -1,5 +1,7 @@
 // The engine's reading of the program's texts and of the PSP limits, without media.
+#include "CodecOptions.h"
 #include "ConversionSettings.h"
+#include "DecoderOptions.h"
 #include "EncoderOptions.h"
 #include "PspMuxer.h"
 #include "TextEncoding.h"
@@ -133,5 +135,30 @@ TEST(EngineValues, SubtitleFileCharacterSets)
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.bytes) + " " + c.language);
         EXPECT_EQ(legacyTextEncoding(c.bytes, c.language), c.encoding);
+    }
+}
+
+// A misspelt option would otherwise be dropped without a word and silently change the work.
+TEST(EngineValues, CodecsTakeEveryOptionOrRefuseToOpen)
+{
+    struct Case {
+        const char *name;
+        AVCodecID decoder;
+        OptionList options;
+        int expected;
+    };
+    const Case cases[] = {
+        {"the conversion's options, H.264", AV_CODEC_ID_H264, videoDecoderOptions(), 0},
+        {"the conversion's options, MPEG-2", AV_CODEC_ID_MPEG2VIDEO, videoDecoderOptions(), 0},
+        {"the conversion's options, HEVC", AV_CODEC_ID_HEVC, videoDecoderOptions(), 0},
+        {"an option nobody has", AV_CODEC_ID_H264, {{"skip_loop_filtre", "noref"}}, AVERROR_OPTION_NOT_FOUND},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const AVCodec *codec = avcodec_find_decoder(c.decoder);
+        ASSERT_NE(codec, nullptr);
+        CodecContextPtr ctx(avcodec_alloc_context3(codec));
+        ASSERT_NE(ctx, nullptr);
+        EXPECT_EQ(openCodec(ctx.get(), codec, c.options), c.expected);
     }
 }
