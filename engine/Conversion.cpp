@@ -7,6 +7,7 @@
 
 extern "C" {
 #include <libavutil/channel_layout.h>
+#include <libavutil/imgutils.h>
 #include <libavutil/samplefmt.h>
 }
 
@@ -474,13 +475,11 @@ int Conversion::followSound(int64_t pts)
         black->height = s_.height;
         int ret = av_frame_get_buffer(black.get(), 0);
         if (ret >= 0) {
-            for (int y = 0; y < s_.height; ++y)
-                std::fill_n(black->data[0] + y * black->linesize[0], s_.width, uint8_t(16));
-            for (int plane = 1; plane < 3; ++plane)
-                for (int y = 0; y < s_.height / 2; ++y)
-                    std::fill_n(black->data[plane] + y * black->linesize[plane], s_.width / 2, uint8_t(128));
-            ret = handOn(std::move(black));
+            const ptrdiff_t lines[4] = {black->linesize[0], black->linesize[1], black->linesize[2], 0};
+            ret = av_image_fill_black(black->data, lines, AV_PIX_FMT_YUV420P, AVCOL_RANGE_MPEG, s_.width, s_.height);
         }
+        if (ret >= 0)
+            ret = handOn(std::move(black));
         if (ret < 0)
             return ret;
         if (ret > 0)

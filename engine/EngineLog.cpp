@@ -3,7 +3,6 @@
 #include "FailureReason.h"
 
 extern "C" {
-#include <libavutil/error.h>
 #include <libavutil/log.h>
 }
 
@@ -51,12 +50,7 @@ void installLogFilter()
 
 void logFailure(const char *operation, const char *stage, const std::string &file, int error)
 {
-    std::string reason = engineErrorText(error);
-    if (reason.empty()) {
-        char ffmpegReason[AV_ERROR_MAX_STRING_SIZE] = "";
-        av_strerror(error, ffmpegReason, sizeof ffmpegReason);
-        reason = ffmpegReason;
-    }
-    av_log(&engineContext, AV_LOG_ERROR, "%s failed at %s %s: %s", operation, stage, file.c_str(), reason.c_str());
+    av_log(&engineContext, AV_LOG_ERROR, "%s failed at %s %s: %s", operation, stage, file.c_str(),
+           errorText(error).c_str());
     noteFailureReason(userReason(error));
 }

@@ -29,7 +29,7 @@ std::string &reason()
 }
 }
 
-std::string engineErrorText(int error)
+std::string errorText(int error)
 {
     switch (error) {
     case EngineError::Stalled:
@@ -67,14 +67,15 @@ std::string engineErrorText(int error)
     case EngineError::NoSuchSubtitles:
         return "the chosen subtitles are not in the file";
     default:
-        return {};
+        break;
     }
+    char text[AV_ERROR_MAX_STRING_SIZE] = "";
+    av_strerror(error, text, sizeof text);
+    return text;
 }
 
 std::string userReason(int error)
 {
-    if (std::string text = engineErrorText(error); !text.empty())
-        return text;
     switch (error) {
     case AVERROR(ENOSPC):
     case AVERROR(EFBIG):
@@ -102,11 +103,8 @@ std::string userReason(int error)
     case AVERROR_ENCODER_NOT_FOUND:
         return "the engine lacks an encoder it needs";
     default:
-        break;
+        return errorText(error);
     }
-    char text[AV_ERROR_MAX_STRING_SIZE] = "";
-    av_strerror(error, text, sizeof text);
-    return text;
 }
 
 void clearFailureReason()

@@ -28,9 +28,9 @@ constexpr int NoSuchSoundTrack = FFERRTAG('P', 'R', 'n', 's');
 constexpr int NoSuchSubtitles = FFERRTAG('P', 'R', 'n', 't');
 }
 
-// The engine's own words for one of its codes, or "" for FFmpeg's and the system's codes.
-std::string engineErrorText(int error);
-// What a user is told for any error code.
+// The engine's own words for one of its codes, else FFmpeg's text for the code: what the log says.
+std::string errorText(int error);
+// What a user is told for any error code: plainer words for the system's codes a user meets.
 std::string userReason(int error);
 
 // The calling thread's reason: cleared as each entry point begins, noted where it fails.

@@ -1,36 +1,19 @@
 #include "StreamDecoder.h"
 
-const AVCodec *StreamDecoder::prepare(const AVStream *stream, int threads, int &error)
-{
-    const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
-    error = AVERROR_DECODER_NOT_FOUND;
-    if (!codec)
-        return nullptr;
-    ctx_.reset(avcodec_alloc_context3(codec));
-    error = AVERROR(ENOMEM);
-    if (!ctx_)
-        return nullptr;
-    if ((error = avcodec_parameters_to_context(ctx_.get(), stream->codecpar)) < 0)
-        return nullptr;
-    ctx_->pkt_timebase = stream->time_base;
-    ctx_->thread_count = threads;
-    return codec;
-}
-
-int StreamDecoder::open(const AVStream *stream, int threads, AVDictionary **options)
-{
-    int ret = 0;
-    const AVCodec *codec = prepare(stream, threads, ret);
-    if (codec && (ret = avcodec_open2(ctx_.get(), codec, options)) < 0)
-        ctx_.reset();
-    return ret;
-}
-
 int StreamDecoder::open(const AVStream *stream, int threads, const OptionList &options)
 {
-    int ret = 0;
-    const AVCodec *codec = prepare(stream, threads, ret);
-    if (codec && (ret = openCodec(ctx_.get(), codec, options)) < 0)
+    const AVCodec *codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (!codec)
+        return AVERROR_DECODER_NOT_FOUND;
+    ctx_.reset(avcodec_alloc_context3(codec));
+    if (!ctx_)
+        return AVERROR(ENOMEM);
+    int ret = avcodec_parameters_to_context(ctx_.get(), stream->codecpar);
+    if (ret < 0)
+        return ret;
+    ctx_->pkt_timebase = stream->time_base;
+    ctx_->thread_count = threads;
+    if ((ret = openCodec(ctx_.get(), codec, options)) < 0)
         ctx_.reset();
     return ret;
 }

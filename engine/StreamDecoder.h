@@ -6,10 +6,9 @@
 
 class StreamDecoder {
 public:
-    // threads 0 = as many as the machine has; `options` are the decoder's own (FFmpeg's names).
-    int open(const AVStream *stream, int threads, AVDictionary **options = nullptr);
-    // The same with options that the decoder must all take: a name it ignores is an error.
-    int open(const AVStream *stream, int threads, const OptionList &options);
+    // threads 0 = as many as the machine has; `options` (FFmpeg's names) must all be taken by the
+    // decoder: a name it ignores is an error.
+    int open(const AVStream *stream, int threads, const OptionList &options = {});
     // nullptr starts draining. A damaged packet is skipped, not an error.
     int send(const AVPacket *packet);
     // 0 = a frame, AVERROR(EAGAIN) = wants input, AVERROR_EOF = drained, else an error.
@@ -19,8 +18,5 @@ public:
     AVCodecContext *context() const { return ctx_.get(); }
 
 private:
-    // The context made for the stream's decoder, not yet opened.
-    const AVCodec *prepare(const AVStream *stream, int threads, int &error);
-
     CodecContextPtr ctx_;
 };

@@ -111,11 +111,10 @@ int SubtitleBurner::openFile(const InputFile &input, const std::string &path, co
 
 int SubtitleBurner::openDecoder(const AVFormatContext *source, const AVStream *st, const std::string &encoding)
 {
-    AVDictionary *options = nullptr;
+    OptionList options;
     if (!encoding.empty())
-        av_dict_set(&options, "sub_charenc", encoding.c_str(), 0);
-    const int ret = decoder_.open(st, 1, &options);
-    av_dict_free(&options);
+        options.emplace_back("sub_charenc", encoding);
+    const int ret = decoder_.open(st, 1, options);
     if (ret < 0)
         return ret;
     const AVCodecDescriptor *descriptor = avcodec_descriptor_get(st->codecpar->codec_id);
