@@ -457,3 +457,24 @@ TEST_F(CliplistView, ArrowKeysMoveTheSelection)
     key(Qt::Key_Down, 1);
     EXPECT_TRUE(onlySelected(0)) << "ignored while files are being added, as presses are";
 }
+
+// Delete removes the selected rows as the Remove button does, and like it waits while files are
+// being added.
+TEST_F(CliplistView, DeleteRemovesTheSelectedRows)
+{
+    AddClips(3);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mousePress(Row(1), Qt::LeftButton, {}, QPoint(300, 8));
+    QWidget *focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    const QList<TVideoInfo *> kept{clips.ClipAt(0), clips.ClipAt(2)};
+
+    list->SetBusy(true);
+    QTest::keyClick(focused, Qt::Key_Delete);
+    EXPECT_EQ(clips.Count(), 3) << "ignored while files are being added";
+
+    list->SetBusy(false);
+    QTest::keyClick(focused, Qt::Key_Delete);
+    EXPECT_EQ(clips.Clips(), kept);
+}

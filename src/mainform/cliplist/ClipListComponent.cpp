@@ -35,6 +35,7 @@ ClipListComponent::ClipListComponent(ClipList &clips, const Volumes &volumes, Co
     connect(view_, &ClipListView::rowPressed, this, &ClipListComponent::RowPressed);
     connect(view_, &ClipListView::released, this, &ClipListComponent::ListReleased);
     connect(view_, &ClipListView::stepPressed, this, &ClipListComponent::StepSelection);
+    connect(view_, &ClipListView::removePressed, this, &ClipListComponent::suiImageButton_OpenFileClick);
     new ClipDropTarget(
         controls_.window, [this] { return !Busy(); },
         [this](const QStringList &files) {

@@ -139,6 +139,10 @@ void ClipListView::keyPressEvent(QKeyEvent *event)
         emit stepPressed(event->key() == Qt::Key_Up ? -1 : 1);
         return;
     }
+    if (plain && event->key() == Qt::Key_Delete) {
+        emit removePressed();
+        return;
+    }
     TsuiImagePanel::keyPressEvent(event);
 }
 

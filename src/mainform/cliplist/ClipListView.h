@@ -41,6 +41,8 @@ signals:
     void rowPressed(ClipRow *row);
     // Up (-1) or Down (+1) pressed while the list or one of its rows has the focus.
     void stepPressed(int step);
+    // Delete pressed there: the selected rows are to go, as with the Remove button.
+    void removePressed();
     // Mouse-up on the list: row is nullptr for the empty part of the list.
     void released(ClipRow *row, Qt::MouseButton button, const QPoint &globalPos);
 
