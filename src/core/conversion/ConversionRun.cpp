@@ -37,8 +37,15 @@ void ConversionRun::RequestStop()
 
 void ConversionRun::StopEngine()
 {
+    const std::lock_guard lock(stopMutex_);
     if (engine_.Stop())
         conversionStopped_ = true;
+}
+
+bool ConversionRun::ConversionStopped() const
+{
+    const std::lock_guard lock(stopMutex_);
+    return conversionStopped_;
 }
 
 void ConversionRun::PostFromEngine(MessageTarget *self, uint32_t message, intptr_t wparam, intptr_t lparam)
@@ -74,7 +81,7 @@ int ConversionRun::Run(RunObserver &observer)
             break;
         }
         outcome = *clipOutcome;
-        if (endsRun(outcome) || conversionStopped_)
+        if (endsRun(outcome) || ConversionStopped())
             break;
     }
     observer.RunFinished(outcome);

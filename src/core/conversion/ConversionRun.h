@@ -7,6 +7,7 @@
 #include "abi/DVDEncoder.h"
 
 #include <atomic>
+#include <mutex>
 #include <optional>
 
 // How a run ended; any other value is an engine result after a stop (0 when it returned normally).
@@ -66,6 +67,7 @@ private:
     };
     static void PostFromEngine(MessageTarget *self, uint32_t message, intptr_t wparam, intptr_t lparam);
     void StopEngine();
+    bool ConversionStopped() const;
 
     // The outcome of one clip; none when a stop came before its conversion began.
     std::optional<int> ConvertClip(const ClipJob &clip, RunObserver &observer);
@@ -75,5 +77,8 @@ private:
     EngineWindow engineWindow_;
     std::atomic<bool> stopRequested_{false};
     // The engine took a stop during a conversion: that clip is shorter, whatever the engine returned.
-    std::atomic<bool> conversionStopped_{false};
+    // Set together with the engine's stop under the mutex, since the conversion may return before
+    // the stop call does, and read under it.
+    mutable std::mutex stopMutex_;
+    bool conversionStopped_ = false;
 };
