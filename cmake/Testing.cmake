@@ -1,24 +1,27 @@
 include(GoogleTest)
 
-# pocketreel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT | OWN_MAIN] [THREADS])
+# pocketreel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [QT | OWN_MAIN] [THREADS] [FULL_STACKS])
 # One gtest executable whose cases CTest lists one by one. QT gives it a main() that makes a
 # QApplication (offscreen), for tests that need widgets, events or timers; OWN_MAIN links Qt's
 # widgets and test helpers for a suite whose sources bring their own main(). THREADS puts it in the
 # ThreadSanitizer pass (label "threads", built by the target pocketreel_thread_tests): suites
-# whose threads are the engine's or the conversion run's own. Every suite is built by the target
-# pocketreel_tests, which the other passes build.
+# whose threads are the engine's or the conversion run's own. FULL_STACKS makes AddressSanitizer
+# record each allocation's whole stack in that suite: the leak suppressions (tests/sanitizers/)
+# name frames of system libraries built without frame pointers, which only the slow unwinder sees,
+# and the slow unwinder costs a third of the pass's time in the suites that do not need it. Every
+# suite is built by the target pocketreel_tests, which the other passes build. A suite's files are
+# compiled in batches like every target's (see the top CMakeLists.txt).
 add_custom_target(pocketreel_thread_tests)
 # Every test with what it runs (scripts/test builds this, not the benchmarks).
 add_custom_target(pocketreel_tests)
 add_dependencies(pocketreel_tests pocketreel_app)
 
 function(pocketreel_add_gtest name)
-  cmake_parse_arguments(arg "QT;OWN_MAIN;THREADS" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "QT;OWN_MAIN;THREADS;FULL_STACKS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
-  # The suite's files are compiled together, a batch of up to eight in one compiler run: they share
-  # their headers, which take most of a test file's compile time (the eight files of core_tests:
-  # 31 s of CPU one by one, 7 s together). Helpers of the files of one suite need distinct names.
-  set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
+  if(arg_FULL_STACKS AND POCKETREEL_SANITIZE STREQUAL "address")
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/sanitizers/FullStacks.cpp)
+  endif()
   # Included into the batch, a test file counts as a header, and a TEST_F of a fixture in the file's
   # anonymous namespace draws this warning, which is about headers included twice.
   target_compile_options(${name} PRIVATE -Wno-subobject-linkage)

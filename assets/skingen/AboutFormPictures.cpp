@@ -7,30 +7,30 @@
 #include <QPainter>
 
 using namespace SkinArt;
-namespace L = AboutFormLayout;
+namespace About = AboutFormLayout;
 namespace N = SkinPictureName;
 
 namespace {
 
 QImage aboutSkin()
 {
-    QImage skin = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("About"));
+    QImage skin = windowSkin(About::Window, About::CornerRadius, About::TitleBarHeight, QStringLiteral("About"));
     QPainter p(&skin);
     p.setRenderHint(QPainter::Antialiasing);
-    drawText(p, L::ProductName, QString::fromLatin1(ProductText::DisplayName), Colour::Text, 13, true,
+    drawText(p, About::ProductName, QString::fromLatin1(ProductText::DisplayName), Colour::Text, 13, true,
              Qt::AlignRight | Qt::AlignVCenter);
-    QLinearGradient rule(16, 0, L::Window.width() - 16, 0);
+    QLinearGradient rule(16, 0, About::Window.width() - 16, 0);
     rule.setColorAt(0, QColor::fromRgb(Colour::Accent));
     rule.setColorAt(1, QColor(0, 0, 0, 0));
-    p.fillRect(QRectF(16, L::RuleTop, L::Window.width() - 32, 1), rule);
+    p.fillRect(QRectF(16, About::RuleTop, About::Window.width() - 32, 1), rule);
     // The icon is drawn at the picture's scale; its source rectangle counts the icon's own pixels.
     const int scale = drawingScale();
-    p.drawImage(QRectF(L::Mark), appIconPicture(L::Mark.width() * scale),
-                QRectF(0, 4 * scale, L::Mark.width() * scale, L::Mark.height() * scale));
-    drawText(p, L::Maker, QString::fromLatin1(ProductText::Maker), Colour::Text, 11, false,
+    p.drawImage(QRectF(About::Mark), appIconPicture(About::Mark.width() * scale),
+                QRectF(0, 4 * scale, About::Mark.width() * scale, About::Mark.height() * scale));
+    drawText(p, About::Maker, QString::fromLatin1(ProductText::Maker), Colour::Text, 11, false,
              Qt::AlignLeft | Qt::AlignVCenter);
     const QString site = QString::fromLatin1(ProductText::HomePage).section(QStringLiteral("://"), 1);
-    drawText(p, L::Site, site, Colour::AccentLight, 11, false, Qt::AlignLeft | Qt::AlignVCenter);
+    drawText(p, About::Site, site, Colour::AccentLight, 11, false, Qt::AlignLeft | Qt::AlignVCenter);
     return skin;
 }
 
@@ -42,7 +42,7 @@ PictureList aboutFormPictures()
     const QImage skin = aboutSkin();
     out.append({N::AboutForm, skin});
     addButtonStates(out, N::AboutClose, false, [&](ButtonState s) {
-        return smallButton(part(skin, L::suiButton2), s, Glyph::None, QStringLiteral("Close"));
+        return smallButton(part(skin, About::suiButton2), s, Glyph::None, QStringLiteral("Close"));
     });
     return out;
 }

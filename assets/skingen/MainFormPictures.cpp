@@ -6,29 +6,29 @@
 #include <QPainterPath>
 
 using namespace SkinArt;
-namespace L = MainFormLayout;
+namespace Main = MainFormLayout;
 namespace N = SkinPictureName;
 
 namespace {
 
 void drawListArea(QPainter &p)
 {
-    const QRect list = L::Panel_Info;
-    const QRect frame(list.left() - 6, L::HeadingTop - 5, list.width() + 12, list.bottom() - L::HeadingTop + 12);
+    const QRect list = Main::Panel_Info;
+    const QRect frame(list.left() - 6, Main::HeadingTop - 5, list.width() + 12, list.bottom() - Main::HeadingTop + 12);
     drawWell(p, frame, 7);
     // Column headings.
-    const QRect band(list.left(), L::HeadingTop, list.width(), list.top() - L::HeadingTop - 2);
+    const QRect band(list.left(), Main::HeadingTop, list.width(), list.top() - Main::HeadingTop - 2);
     QLinearGradient head(0, band.top(), 0, band.bottom());
     head.setColorAt(0, QColor::fromRgb(0xFF2E3744));
     head.setColorAt(1, QColor::fromRgb(0xFF232A34));
     p.fillRect(band, head);
     const struct { int left; const char *text; } columns[] = {
-        {L::ColumnName, "Clip Name"}, {L::ColumnInfo, "Clip Information"},
-        {L::ColumnDuration, "Duration"}, {L::ColumnOutput, "Output"}};
+        {Main::ColumnName, "Clip Name"}, {Main::ColumnInfo, "Clip Information"},
+        {Main::ColumnDuration, "Duration"}, {Main::ColumnOutput, "Output"}};
     // Each heading over the texts of its column, a rule in the gap before it.
     for (int i = 0; i < 4; ++i) {
         const int left = columns[i].left;
-        const int right = i + 1 < 4 ? columns[i + 1].left : L::InfoMove.width();
+        const int right = i + 1 < 4 ? columns[i + 1].left : Main::InfoMove.width();
         if (left > 0)
             p.fillRect(QRect(band.left() + left - 2, band.top() + 3, 1, band.height() - 6), QColor::fromRgb(0xFF465163));
         const int indent = left > 0 ? 1 : 6;
@@ -36,41 +36,41 @@ void drawListArea(QPainter &p)
                  QString::fromLatin1(columns[i].text), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
     }
     // Striped row backgrounds behind the rows, one pixel of gap between rows.
-    for (int row = 0; row < L::VisibleRows; ++row) {
-        const QRect r(list.left(), list.top() + row * L::RowPitch, L::Panel_Bar.left(), L::RowHeight);
+    for (int row = 0; row < Main::VisibleRows; ++row) {
+        const QRect r(list.left(), list.top() + row * Main::RowPitch, Main::Panel_Bar.left(), Main::RowHeight);
         p.fillRect(r, QColor::fromRgb(row % 2 ? Colour::RowStripeAlt : Colour::RowStripe));
     }
 }
 
 void drawPreviewArea(QPainter &p)
 {
-    const QRect pane = L::Panel_Preview;
-    drawText(p, QRect(pane.left(), L::HeadingTop - 12, pane.width(), 14),
+    const QRect pane = Main::Panel_Preview;
+    drawText(p, QRect(pane.left(), Main::HeadingTop - 12, pane.width(), 14),
              QStringLiteral("PREVIEW"), Colour::TextDim, 10, true, Qt::AlignLeft | Qt::AlignVCenter);
     drawWell(p, pane.adjusted(-6, -6, 6, 6), 7);
     p.fillRect(pane, Qt::black);
     // Ends above the intro's bottom edge so no line of it shows under the intro.
-    drawGroup(p, QRect(pane.left() - 6, L::Snapshoot.top() - 3, pane.width() + 12, L::Panel_Intro.bottom() - L::Snapshoot.top() + 3));
+    drawGroup(p, QRect(pane.left() - 6, Main::Snapshoot.top() - 3, pane.width() + 12, Main::Panel_Intro.bottom() - Main::Snapshoot.top() + 3));
 }
 
 void drawTrimOutputAndStreamRows(QPainter &p)
 {
-    for (const QRect &field : {L::suiEdit_Start, L::suiEdit_Stop, L::suiEdit_OutputFolder, L::suiComboBox_Audio,
-                               L::suiComboBox_Subtitle})
+    for (const QRect &field : {Main::suiEdit_Start, Main::suiEdit_Stop, Main::suiEdit_OutputFolder, Main::suiComboBox_Audio,
+                               Main::suiComboBox_Subtitle})
         drawFieldFrame(p, field);
 }
 
 void drawSettingsArea(QPainter &p)
 {
-    drawGroup(p, L::SettingsArea.adjusted(0, -4, 0, 4));
+    drawGroup(p, Main::SettingsArea.adjusted(0, -4, 0, 4));
     // A soft glow behind the start button.
-    QRadialGradient glow(QRectF(L::StartConvert).center(), L::StartConvert.width() * 0.62);
+    QRadialGradient glow(QRectF(Main::StartConvert).center(), Main::StartConvert.width() * 0.62);
     glow.setColorAt(0, QColor(47, 143, 232, 90));
     glow.setColorAt(0.7, QColor(47, 143, 232, 25));
     glow.setColorAt(1, QColor(47, 143, 232, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glow);
-    p.drawEllipse(QRectF(L::StartConvert).adjusted(-14, -14, 14, 14));
+    p.drawEllipse(QRectF(Main::StartConvert).adjusted(-14, -14, 14, 14));
 }
 
 QImage mainSkin(const QImage &plain)
@@ -79,8 +79,8 @@ QImage mainSkin(const QImage &plain)
     QPainter p(&skin);
     p.setRenderHint(QPainter::Antialiasing);
     // Tool bar band.
-    const QRect toolbar(L::OpenDir.left() - 8, L::OpenDir.top() - 4,
-                        L::Option.right() - L::OpenDir.left() + 17, L::ToolButton.height() + 8);
+    const QRect toolbar(Main::OpenDir.left() - 8, Main::OpenDir.top() - 4,
+                        Main::Option.right() - Main::OpenDir.left() + 17, Main::ToolButton.height() + 8);
     drawGroup(p, toolbar);
     drawText(p, QRect(toolbar.right() + 18, toolbar.top(), 420, toolbar.height()),
              QStringLiteral("Video to PSP converter"), Colour::TextDim, 12, false,
@@ -94,9 +94,9 @@ QImage mainSkin(const QImage &plain)
 
 QImage sliderTrack()
 {
-    QImage image = canvas(L::Image_ProgressBack.size(), QImage::Format_RGB32);
+    QImage image = canvas(Main::Image_ProgressBack.size(), QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF262D37));
-    const int width = L::Image_ProgressBack.width();
+    const int width = Main::Image_ProgressBack.width();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath groove;
@@ -109,7 +109,7 @@ QImage sliderTrack()
 
 QImage marker(ButtonState state, bool left)
 {
-    QImage image = canvas(L::Marker, QImage::Format_RGB32);
+    QImage image = canvas(Main::Marker, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF262D37));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -117,7 +117,7 @@ QImage marker(ButtonState state, bool left)
     const QRgb bottom = state == ButtonState::Down ? 0xFF1F5A94 : 0xFF8C99AA;
     QPainterPath shape;
     // A tab pointing at the range: the start marker leans right, the end marker left.
-    const qreal w = L::Marker.width(), h = L::Marker.height();
+    const qreal w = Main::Marker.width(), h = Main::Marker.height();
     if (left) {
         shape.moveTo(0.5, 0.5);
         shape.lineTo(w - 0.5, 0.5);
@@ -153,15 +153,15 @@ QImage rowsPicture(int width, const QRgb (&rows)[Rows])
 QImage stretchBar()
 {
     const QRgb rows[] = {0xFF0E3A66, 0xFF6DB8FF, 0xFF4AA3F5, 0xFF2F8FE8, 0xFF2A84D8, 0xFF2277C6, 0xFF1B64A8, 0xFF0E3A66};
-    static_assert(std::size(rows) == L::Image_Stretch.height());
-    return rowsPicture(L::Image_Stretch.width(), rows);
+    static_assert(std::size(rows) == Main::Image_Stretch.height());
+    return rowsPicture(Main::Image_Stretch.width(), rows);
 }
 
 QImage scrollTrack()
 {
-    QImage image = canvas(L::Image_BarBack, QImage::Format_RGB32);
+    QImage image = canvas(Main::Image_BarBack, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF12161B));
-    const int height = L::Image_BarBack.height();
+    const int height = Main::Image_BarBack.height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath groove;
@@ -174,9 +174,9 @@ QImage scrollTrack()
 
 QImage scrollThumb()
 {
-    QImage image = canvas(L::Image_Bar, QImage::Format_RGB32);
+    QImage image = canvas(Main::Image_Bar, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(0xFF12161B));
-    const QSize size = L::Image_Bar;
+    const QSize size = Main::Image_Bar;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath thumb;
@@ -195,11 +195,11 @@ QImage scrollThumb()
 // Both boxes on transparency, so the row's stripe or its selected silver shows around them.
 QImage tickBoxes()
 {
-    QImage image = canvas(L::Image_Chk);
+    QImage image = canvas(Main::Image_Chk);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     for (int box = 0; box < 2; ++box) {
-        const QRectF r(box * L::TickBox.width() + 1.5, 1.5, 12, 12);
+        const QRectF r(box * Main::TickBox.width() + 1.5, 1.5, 12, 12);
         QPainterPath path;
         path.addRoundedRect(r, 2.5, 2.5);
         p.fillPath(path, QColor::fromRgb(box ? Colour::Accent : 0xFF0B0E12));
@@ -216,7 +216,7 @@ QImage tickBoxes()
 // A loudspeaker with two sound waves, the still frame of a file that has sound and no picture.
 QImage soundOnlyPicture()
 {
-    const QSize size = L::Panel_Preview.size();
+    const QSize size = Main::Panel_Preview.size();
     QImage image = canvas(size, QImage::Format_RGB32);
     image.fill(QColor::fromRgb(Colour::WellFill));
     QPainter p(&image);
@@ -241,19 +241,19 @@ QImage soundOnlyPicture()
 
 QImage addProgressBackground()
 {
-    QImage image = canvas(L::Panel_AddProgress.size(), QImage::Format_RGB32);
+    QImage image = canvas(Main::Panel_AddProgress.size(), QImage::Format_RGB32);
     image.fill(QColor::fromRgb(Colour::WellFill));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath box;
     box.addRoundedRect(areaOf(image).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-    QLinearGradient g(0, 0, 0, L::Panel_AddProgress.height());
+    QLinearGradient g(0, 0, 0, Main::Panel_AddProgress.height());
     g.setColorAt(0, QColor::fromRgb(0xFF333D4B));
     g.setColorAt(1, QColor::fromRgb(0xFF212832));
     p.fillPath(box, g);
     p.setPen(QPen(QColor::fromRgb(Colour::Accent), 1));
     p.drawPath(box);
-    const QRect bar = L::Panel_Progress1.adjusted(-2, -2, 2, 2);
+    const QRect bar = Main::Panel_Progress1.adjusted(-2, -2, 2, 2);
     p.fillRect(bar, QColor::fromRgb(0xFF07090B));
     return image;
 }
@@ -269,30 +269,30 @@ QImage progressPicture()
 PictureList mainFormPictures()
 {
     PictureList out;
-    const QImage plain = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("PocketReel"));
+    const QImage plain = windowSkin(Main::Window, Main::CornerRadius, Main::TitleBarHeight, QStringLiteral("PocketReel"));
     const QImage skin = mainSkin(plain);
     out.append({N::MainForm, skin});
-    out.append({N::Intro, introPicture(part(plain, L::Panel_Intro))});
+    out.append({N::Intro, introPicture(part(plain, Main::Panel_Intro))});
 
     const struct { const char *name; QRect rect; Glyph glyph; } title[] = {
-        {N::Help, L::Help, Glyph::Help}, {N::Min, L::Min, Glyph::Minimise}, {N::Close, L::Close, Glyph::Close}};
+        {N::Help, Main::Help, Glyph::Help}, {N::Min, Main::Min, Glyph::Minimise}, {N::Close, Main::Close, Glyph::Close}};
     for (const auto &b : title)
         addButtonStates(out, b.name, false, [&](ButtonState s) { return titleButton(part(skin, b.rect), s, b.glyph); });
 
     const struct { const char *name; QRect rect; Glyph glyph; const char *caption; } tools[] = {
-        {N::OpenDir, L::OpenDir, Glyph::Add, "Add"}, {N::OpenFile, L::OpenFile, Glyph::Remove, "Remove"},
-        {N::Clear, L::Clear, Glyph::Clear, "Clear"}, {N::Option, L::Option, Glyph::Option, "Option"}};
+        {N::OpenDir, Main::OpenDir, Glyph::Add, "Add"}, {N::OpenFile, Main::OpenFile, Glyph::Remove, "Remove"},
+        {N::Clear, Main::Clear, Glyph::Clear, "Clear"}, {N::Option, Main::Option, Glyph::Option, "Option"}};
     for (const auto &b : tools)
         addButtonStates(out, b.name, false, [&](ButtonState s) {
             return toolButton(part(skin, b.rect), s, b.glyph, QString::fromLatin1(b.caption));
         });
 
     addButtonStates(out, N::Snapshoot, true,
-                    [&](ButtonState s) { return smallButton(part(skin, L::Snapshoot), s, Glyph::Camera, {}); });
+                    [&](ButtonState s) { return smallButton(part(skin, Main::Snapshoot), s, Glyph::Camera, {}); });
     addButtonStates(out, N::Browse, false,
-                    [&](ButtonState s) { return keyedButton(L::Browse.size(), s, Glyph::Folder, QStringLiteral("Browse")); });
+                    [&](ButtonState s) { return keyedButton(Main::Browse.size(), s, Glyph::Folder, QStringLiteral("Browse")); });
     addButtonStates(out, N::StartConvert, false, [&](ButtonState s) {
-        return roundButton(part(skin, L::StartConvert), s, Glyph::Play, QStringLiteral("START"));
+        return roundButton(part(skin, Main::StartConvert), s, Glyph::Play, QStringLiteral("START"));
     });
 
     out.append({N::ProgressBack, sliderTrack()});

@@ -5,25 +5,25 @@
 #include <QPainter>
 
 using namespace SkinArt;
-namespace L = OptionFormLayout;
+namespace Options = OptionFormLayout;
 namespace N = SkinPictureName;
 
 PictureList optionFormPictures()
 {
     PictureList out;
-    QImage skin = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("Options"));
+    QImage skin = windowSkin(Options::Window, Options::CornerRadius, Options::TitleBarHeight, QStringLiteral("Options"));
     {
         QPainter p(&skin);
-        drawGroup(p, L::PageOutput);
+        drawGroup(p, Options::PageOutput);
     }
     out.append({N::OptionForm, skin});
     addButtonStates(out, N::OptionClose, false,
-                    [&](ButtonState s) { return titleButton(part(skin, L::Close), s, Glyph::Close); });
+                    [&](ButtonState s) { return titleButton(part(skin, Options::Close), s, Glyph::Close); });
 
     // A tab's disabled picture marks the current page, so it looks pressed in.
     const struct { const char *name; QRect place; const char *caption; } tabs[] = {
-        {N::TabOutput, L::TabOutput, "Output"}, {N::TabInput, L::TabInput, "Input"},
-        {N::TabSystem, L::TabSystem, "System"}};
+        {N::TabOutput, Options::TabOutput, "Output"}, {N::TabInput, Options::TabInput, "Input"},
+        {N::TabSystem, Options::TabSystem, "System"}};
     for (const auto &tab : tabs)
         addButtonStates(out, tab.name, true, [&](ButtonState s) {
             return smallButton(part(skin, tab.place), s == ButtonState::Disabled ? ButtonState::Down : s, Glyph::None,
@@ -32,11 +32,11 @@ PictureList optionFormPictures()
 
     // Add and Del lie on the Output page, Browse on the Input page: drawn over the skin where they show.
     const struct { const char *name; QRect place; const char *caption; } commands[] = {
-        {N::OptionOK, L::OK, "OK"},
-        {N::OptionCancel, L::Cancel, "Cancel"},
-        {N::ProfileAdd, L::Add.translated(L::PageOutput.topLeft()), "Add"},
-        {N::ProfileDel, L::Del.translated(L::PageOutput.topLeft()), "Del"},
-        {N::OptionBrowse, L::Browse.translated(L::PageInput.topLeft()), "Browse"}};
+        {N::OptionOK, Options::OK, "OK"},
+        {N::OptionCancel, Options::Cancel, "Cancel"},
+        {N::ProfileAdd, Options::Add.translated(Options::PageOutput.topLeft()), "Add"},
+        {N::ProfileDel, Options::Del.translated(Options::PageOutput.topLeft()), "Del"},
+        {N::OptionBrowse, Options::Browse.translated(Options::PageInput.topLeft()), "Browse"}};
     for (const auto &command : commands)
         addButtonStates(out, command.name, true, [&](ButtonState s) {
             return smallButton(part(skin, command.place), s, Glyph::None, QString::fromLatin1(command.caption));

@@ -6,24 +6,24 @@
 #include <QPainterPath>
 
 using namespace SkinArt;
-namespace L = ProcessFormLayout;
+namespace Process = ProcessFormLayout;
 namespace N = SkinPictureName;
 
 namespace {
 
 QImage processSkin()
 {
-    QImage skin = windowSkin(L::Window, L::CornerRadius, L::TitleBarHeight, QStringLiteral("Converting"));
+    QImage skin = windowSkin(Process::Window, Process::CornerRadius, Process::TitleBarHeight, QStringLiteral("Converting"));
     QPainter p(&skin);
     p.setRenderHint(QPainter::Antialiasing);
-    drawWell(p, L::InfoArea, 7);
-    drawWell(p, L::ProgressTrack, 4);
-    QRadialGradient glow(QRectF(L::StopConvert).center(), L::StopConvert.width() * 0.62);
+    drawWell(p, Process::InfoArea, 7);
+    drawWell(p, Process::ProgressTrack, 4);
+    QRadialGradient glow(QRectF(Process::StopConvert).center(), Process::StopConvert.width() * 0.62);
     glow.setColorAt(0, QColor(232, 80, 64, 70));
     glow.setColorAt(1, QColor(232, 80, 64, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glow);
-    p.drawEllipse(QRectF(L::StopConvert).adjusted(-12, -12, 12, 12));
+    p.drawEllipse(QRectF(Process::StopConvert).adjusted(-12, -12, 12, 12));
     return skin;
 }
 
@@ -67,11 +67,11 @@ PictureList processFormPictures()
     const QImage skin = processSkin();
     out.append({N::ProcessForm, skin});
     addButtonStates(out, N::ProcessClose, false, [&](ButtonState s) {
-        return smallButton(part(skin, L::Close), s, Glyph::None, QStringLiteral("Close"));
+        return smallButton(part(skin, Process::Close), s, Glyph::None, QStringLiteral("Close"));
     });
-    addButtonStates(out, N::StopConvert, false, [&](ButtonState s) { return stopButton(part(skin, L::StopConvert), s); });
+    addButtonStates(out, N::StopConvert, false, [&](ButtonState s) { return stopButton(part(skin, Process::StopConvert), s); });
     addButtonStates(out, N::Copy, true, [&](ButtonState s) {
-        return toolButton(part(skin, L::Copy), s, Glyph::Upload, QStringLiteral("Upload to PSP"));
+        return toolButton(part(skin, Process::Copy), s, Glyph::Upload, QStringLiteral("Upload to PSP"));
     });
     return out;
 }

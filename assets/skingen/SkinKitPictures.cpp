@@ -9,7 +9,7 @@
 #include <iterator>
 
 using namespace SkinArt;
-namespace L = SkinKitLayout;
+namespace Kit = SkinKitLayout;
 namespace N = SkinPictureName;
 
 namespace {
@@ -23,8 +23,8 @@ QColor mix(const QColor &a, const QColor &b, qreal t)
 // A recessed groove for a dark skin: shadowed top edge, tinted floor, a faint lit lip below.
 QImage trackBarBar(const QColor &accent)
 {
-    const int w = L::TrackBarBar.width();
-    QImage bar = canvas(L::TrackBarBar);
+    const int w = Kit::TrackBarBar.width();
+    QImage bar = canvas(Kit::TrackBarBar);
     QPainter p(&bar);
     p.setPen(Qt::NoPen);
     p.fillRect(0, 0, w, 1, QColor(12, 14, 18));
@@ -39,10 +39,10 @@ QImage trackBarBar(const QColor &accent)
 // A glassy rounded thumb with three grip lines, transparent around its outline.
 QImage trackBarThumb(const QColor &accent)
 {
-    QImage thumb = canvas(L::TrackBarThumb);
+    QImage thumb = canvas(Kit::TrackBarThumb);
     QPainter p(&thumb);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF body(0.5, 0.5, L::TrackBarThumb.width() - 1.0, L::TrackBarThumb.height() - 1.0);
+    const QRectF body(0.5, 0.5, Kit::TrackBarThumb.width() - 1.0, Kit::TrackBarThumb.height() - 1.0);
     QLinearGradient glass(body.topLeft(), body.topRight());
     glass.setColorAt(0.0, mix(accent, Qt::white, 0.55));
     glass.setColorAt(0.45, accent);
@@ -66,7 +66,7 @@ QImage trackBarThumb(const QColor &accent)
 // The WinXP drop-down button face with its arrow; stretched over the button where it is shown.
 QImage comboXPButton()
 {
-    const QSize size = L::ComboXPButton;
+    const QSize size = Kit::ComboXPButton;
     QImage face = canvas(size);
     QPainter p(&face);
     p.setRenderHint(QPainter::Antialiasing);
