@@ -1,1 +1,0 @@
-// The owner of the window libraries' precompiled headers (src/CMakeLists.txt); it holds no code.
