@@ -9,8 +9,11 @@
 set(POCKETREEL_SANITIZE "" CACHE STRING "Sanitizer build: empty, address (with undefined), thread or fuzzer")
 set_property(CACHE POCKETREEL_SANITIZE PROPERTY STRINGS "" address thread fuzzer)
 
+# POCKETREEL_INSTRUMENT_FLAGS instrument the code (tests/CMakeLists.txt takes the address ones off
+# the suites' own code); the frame pointers keep fast unwinding through everything.
 if(POCKETREEL_SANITIZE STREQUAL "address")
-  set(flags -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  set(POCKETREEL_INSTRUMENT_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined)
+  set(flags ${POCKETREEL_INSTRUMENT_FLAGS} -fno-omit-frame-pointer)
 elseif(POCKETREEL_SANITIZE STREQUAL "thread")
   set(flags -fsanitize=thread -fno-omit-frame-pointer)
 elseif(POCKETREEL_SANITIZE STREQUAL "fuzzer")
